@@ -1,0 +1,204 @@
+#include "command_line.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <sstream>
+
+#include "file_sink.h"
+#include "run.h"
+
+namespace tolvern {
+
+namespace {
+
+constexpr const char* Usage =
+    "usage: tolvern prove [options] FILE      FILE is a composition file, or - for standard input\n"
+    "  --proof PATH         write the proof page (default: standard output)\n"
+    "  --compatible PATH    write the compatible page (default: not written)\n"
+    "  --progress PATH      write the progress lines (default: standard error)\n"
+    "  --debug LIST         comma-separated subset of parse,symtab,proof\n"
+    "  --no-music           leave out the music table\n"
+    "  --no-work            leave out the lead and place-bell tables\n"
+    "  --max-bells N        largest stage accepted, 12 to 16 (default 12)\n"
+    "  --max-changes N      stop the touch in order after N changes (default: no limit)\n"
+    "       tolvern --help | --version\n";
+
+constexpr const char* Version = "tolvern 0.1.0";
+
+int UsageError(const std::string& message) {
+  std::cerr << "tolvern: " << message << "\n" << "Try 'tolvern --help'.\n";
+  return ExitUsage;
+}
+
+// A whole number in decimal, or in hexadecimal after "0x", as the settings
+// file reads it.
+std::optional<long long> ParseNumber(const std::string& text) {
+  if (text.empty()) return std::nullopt;
+  int base = 10;
+  std::string digits = text;
+  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    base = 16;
+    digits = text.substr(2);
+  }
+  errno = 0;
+  char* end = nullptr;
+  const long long value = std::strtoll(digits.c_str(), &end, base);
+  if (errno != 0 || end == digits.c_str() || *end != '\0') return std::nullopt;
+  return value;
+}
+
+struct ProveOptions {
+  std::string file;
+  std::string proofPath = "-";
+  std::string compatiblePath;
+  std::string progressPath;
+  bool debugParse = false, debugSymTab = false, debugProof = false;
+  bool showMusic = true, showWork = true;
+  int maxBells = 12;
+  long long maxChanges = 0;
+};
+
+// Fills `options`; returns an error message, empty when the arguments are good.
+std::string ParseProveArguments(const std::vector<std::string>& args, ProveOptions& options) {
+  bool haveFile = false;
+  for (size_t i = 1; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const auto value = [&](std::string& out) -> bool {
+      if (i + 1 >= args.size()) return false;
+      out = args[++i];
+      return true;
+    };
+    std::string v;
+    if (arg == "--proof") {
+      if (!value(options.proofPath)) return "--proof needs a PATH";
+    } else if (arg == "--compatible") {
+      if (!value(options.compatiblePath)) return "--compatible needs a PATH";
+    } else if (arg == "--progress") {
+      if (!value(options.progressPath)) return "--progress needs a PATH";
+    } else if (arg == "--debug") {
+      if (!value(v)) return "--debug needs a LIST";
+      std::stringstream list(v);
+      std::string item;
+      while (std::getline(list, item, ',')) {
+        if (item == "parse") options.debugParse = true;
+        else if (item == "symtab") options.debugSymTab = true;
+        else if (item == "proof") options.debugProof = true;
+        else return "unknown --debug item '" + item + "' (use parse, symtab, proof)";
+      }
+    } else if (arg == "--no-music") {
+      options.showMusic = false;
+    } else if (arg == "--no-work") {
+      options.showWork = false;
+    } else if (arg == "--max-bells") {
+      if (!value(v)) return "--max-bells needs a number";
+      const auto n = ParseNumber(v);
+      if (!n) return "--max-bells needs a number, not '" + v + "'";
+      options.maxBells = ClampMaxNumberBells(*n);
+    } else if (arg == "--max-changes") {
+      if (!value(v)) return "--max-changes needs a number";
+      const auto n = ParseNumber(v);
+      if (!n || *n < 0) return "--max-changes needs a number of changes, not '" + v + "'";
+      options.maxChanges = *n;
+    } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
+      return "unknown option '" + arg + "'";
+    } else {
+      if (haveFile) return "only one FILE may be proved at a time (use 'tolvern check' for several)";
+      options.file = arg;
+      haveFile = true;
+    }
+  }
+  if (!haveFile) return "no composition FILE given";
+  return {};
+}
+
+int ExitStatusOf(ProofOutcome outcome) {
+  switch (outcome) {
+    case ProofOutcome::RoundsFound: return ExitTrue;
+    case ProofOutcome::Refused: return ExitErrors;
+    default: return ExitNotTrue;
+  }
+}
+
+int Prove(const std::vector<std::string>& args) {
+  ProveOptions options;
+  const std::string problem = ParseProveArguments(args, options);
+  if (!problem.empty()) return UsageError(problem);
+
+  std::vector<std::string> lines;
+  if (!ReadCompositionFile(options.file, lines)) {
+    std::cerr << "tolvern: cannot read file " << options.file << "\n";
+    return ExitUsage;
+  }
+
+  FileSink proof, compatible, progress;
+  const auto cannotWrite = [](const std::string& path) {
+    std::cerr << "tolvern: cannot write file " << path << "\n";
+    return ExitUsage;
+  };
+  if (!proof.Open(options.proofPath)) return cannotWrite(options.proofPath);
+  if (!options.compatiblePath.empty() && !compatible.Open(options.compatiblePath))
+    return cannotWrite(options.compatiblePath);
+  if (options.progressPath.empty()) progress.OpenStandardError();
+  else if (!progress.Open(options.progressPath)) return cannotWrite(options.progressPath);
+
+  Engine engine;
+  engine.ProofOutput = &proof;
+  engine.CompatibleOutput = options.compatiblePath.empty() ? nullptr : &compatible;
+  engine.ProgressOutput = &progress;
+  engine.DebugParse = options.debugParse;
+  engine.DebugSymTab = options.debugSymTab;
+  engine.DebugProof = options.debugProof;
+  engine.ShowMusic = options.showMusic;
+  engine.ShowWorkDone = options.showWork;
+  engine.MaxNumberBells = options.maxBells;
+  engine.MaxChanges = options.maxChanges;
+  const RunResult result = engine.RunProof(lines);
+
+  bool written = true;
+  for (FileSink* sink : {&proof, &compatible, &progress})
+    if (!sink->Close()) {
+      written = false;
+      std::cerr << "tolvern: cannot write file " << sink->path() << "\n";
+    }
+  if (!written) return ExitUsage;
+  return ExitStatusOf(result.outcome);
+}
+
+}  // namespace
+
+bool ReadCompositionFile(const std::string& path, std::vector<std::string>& lines) {
+  std::string bytes;
+  if (path == "-") {
+    bytes.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+    if (std::cin.bad()) return false;
+  } else {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (in.bad()) return false;
+  }
+  lines = SplitLines(bytes);
+  return true;
+}
+
+int RunCommandLine(const std::vector<std::string>& arguments) {
+  if (arguments.empty()) return UsageError("no command given");
+  const std::string& command = arguments[0];
+  if (command == "--help" || command == "-h") {
+    std::cout << Usage;
+    return 0;
+  }
+  if (command == "--version") {
+    std::cout << Version << "\n";
+    return 0;
+  }
+  if (command == "prove") return Prove(arguments);
+  return UsageError("unknown command '" + command + "'");
+}
+
+}  // namespace tolvern

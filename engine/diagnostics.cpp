@@ -1,0 +1,42 @@
+#include "diagnostics.h"
+
+namespace tolvern {
+
+int ClampMaxNumberBells(long long value) {
+  if (value < 12) return 12;
+  if (value > 16) return 16;
+  return static_cast<int>(value);
+}
+
+void Diagnostics::ReportError(const std::string& header, const std::string& detail) {
+  if (SilentReporting) return;
+  if (ErrorCount == 10) {
+    AppendLine(settings_.ProofOutput, "<< Further error messages suppressed >>");
+  } else if (ErrorCount < 10) {
+    AppendLine(settings_.ProofOutput, header);
+    AppendLine(settings_.ProofOutput, "      " + detail);
+    if (ErrorCount == 0) AppendLine(settings_.CompatibleOutput, header);
+  }
+  ++ErrorCount;
+}
+
+void Diagnostics::ReportWarning(const std::string& header, const std::string& detail) {
+  if (SilentReporting || ErrorCount != 0) return;
+  AppendLine(settings_.ProofOutput, header);
+  AppendLine(settings_.ProofOutput, "        " + detail);
+  if (settings_.ShowWarning) settings_.ShowWarning(header + '\r' + detail);
+}
+
+std::string DefiningNameHeader(int64_t lineNumber) {
+  return "Error in defining name on line " + std::to_string(lineNumber) + " of the method description.";
+}
+
+std::string PlaceNotationErrorHeader(int64_t lineNumber) {
+  return "Error in place notation on line " + std::to_string(lineNumber) + " of the method description.";
+}
+
+std::string PlaceNotationWarningHeader(int64_t lineNumber) {
+  return "WARNING in place notation on line " + std::to_string(lineNumber) + " of the method description.";
+}
+
+}  // namespace tolvern

@@ -1,0 +1,92 @@
+// The prover: rings the composition from rounds and reports on it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "diagnostics.h"
+#include "elements.h"
+#include "leads.h"
+#include "music.h"
+#include "reader.h"
+#include "rows.h"
+#include "settings.h"
+#include "truth.h"
+
+namespace tolvern {
+
+// At most this many definition expansions may be in progress at once.
+inline constexpr size_t MaxExpansionDepth = 100000;
+
+enum class ProofVerdict {
+  None,          // not proved, or stopped before a verdict
+  RoundsFound,   // "Rounds were found"
+  Conflicting,   // "Conflicting rows were found"
+  NotRound,      // "Rounds were NOT found as last change of composition"
+  HaltedAtRow,   // halted by CONFLICT, ROUNDS or EVERYROW away from rounds: no verdict line
+};
+
+class Prover {
+ public:
+  Prover(const RunSettings& settings, Diagnostics& diagnostics) : settings_(settings), diagnostics_(diagnostics) {}
+
+  void ProveTouch(const TCompElement* composition, const PredefinedNames& names, int stage);
+
+  // Run state, readable after the proof.
+  TRow CurrentRow = RoundsRow();
+  int64_t ChangeCount = 0;
+  int64_t DuplicateCount = 0;
+  bool Halted = false;
+  bool AtRounds = true;
+  bool RowEventHalt = false;
+  bool Stopped = false;  // ended in order by a limit: no verdict
+  ProofVerdict Verdict = ProofVerdict::None;
+
+  RowRegister RowTable;
+  std::array<int64_t, 100> RowTally{};
+  uint64_t MaxRepetitions = 0;
+
+  MusicAnalysis Music;
+  LeadList Leads;
+
+  std::string ProofLine;
+  std::string CompatibleLine;
+
+ private:
+  struct Frame {
+    const TCompElement* element;
+    int64_t remaining;  // repeats left of `element`
+  };
+
+  void ExpandDefinition(const TCompElement* definition);
+  bool EnterDefinition(const TCompElement* definition);
+  void RingChange(const TCompElement& change);
+  void ExpandRowEvent(const TCompElement* definition, bool inert);
+  void MarkLeadHead(const TCompElement& marker);
+  void StopTouch(const std::string& line);
+
+  // strings
+  void PrintString(const TCompElement& element);
+  void FlushLines();
+  void FlushPending();
+
+  // truth
+  void RecordRow(uint64_t packedRow);
+  void GiveVerdict();
+
+  // report
+  void WriteReport();
+  void WriteRepetitionBlock();
+
+  const RunSettings& settings_;
+  Diagnostics& diagnostics_;
+  PredefinedNames names_;
+  int stage_ = 0;
+  std::vector<Frame> stack_;
+  bool conflictInert_ = false;
+  bool everyRowInert_ = false;
+};
+
+}  // namespace tolvern

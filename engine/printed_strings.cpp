@@ -1,0 +1,67 @@
+#include "printed_strings.h"
+
+#include "expansion.h"
+
+namespace tolvern {
+
+void Prover::PrintString(const TCompElement& element) {
+  const std::string& text = element.Text;
+  const size_t length = text.size();
+  // Characters strictly between the opening and the closing quote.
+  for (size_t i = 1; i + 1 < length; ++i) {
+    const char c = text[i];
+    switch (c) {
+      case '@':
+        AppendRowText(ProofLine, CurrentRow, stage_);
+        AppendRowText(CompatibleLine, CurrentRow, stage_);
+        break;
+      case '#': {
+        const std::string count = std::to_string(ChangeCount);
+        ProofLine += count;
+        CompatibleLine += count;
+        break;
+      }
+      case '$':
+        if (i + 3 == length && text[i + 1] == '$') {
+          FlushLines();
+          Halted = true;
+          return;
+        } else {
+          const std::string count = std::to_string(DuplicateCount);
+          ProofLine += count;
+          CompatibleLine += count;
+        }
+        break;
+      case '\\':
+        if (i + 2 == length) break;  // keeps the line open
+        ++i;
+        ProofLine += text[i];
+        CompatibleLine += text[i];
+        break;
+      case '_':
+        ProofLine += UnderlineMarker;
+        CompatibleLine += '_';
+        break;
+      default:
+        ProofLine += c;
+        CompatibleLine += c;
+        break;
+    }
+  }
+  if (length >= 3 && text[length - 2] == '\\') return;  // the next string goes on with this line
+  FlushLines();
+}
+
+void Prover::FlushLines() {
+  AppendLine(settings_.ProofOutput, ProofLine);
+  AppendLine(settings_.CompatibleOutput, CompatibleLine);
+  ProofLine.clear();
+  CompatibleLine.clear();
+}
+
+void Prover::FlushPending() {
+  if (!ProofLine.empty()) AppendLine(settings_.ProofOutput, ProofLine);
+  if (!CompatibleLine.empty()) AppendLine(settings_.CompatibleOutput, CompatibleLine);
+}
+
+}  // namespace tolvern

@@ -1,0 +1,337 @@
+#include "reader.h"
+
+#include <limits>
+
+namespace tolvern {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool IsNameStart(char c) { return IsLetter(c) || IsDigit(c); }
+bool IsNameCharacter(char c) {
+  return IsLetter(c) || IsDigit(c) || c == '!' || c == '%' || c == '-' || IsBlank(c);
+}
+bool IsPlaceNotationCharacter(char c) {
+  if (IsDigit(c) || IsBlank(c)) return true;
+  switch (c) {
+    case 'A': case 'B': case 'C': case 'D': case 'E': case 'T': case 'X':
+    case 'a': case 'b': case 'c': case 'd': case 'e': case 't': case 'x':
+    case '-': case '.':
+      return true;
+    default:
+      return false;
+  }
+}
+
+std::string UpperCaseAscii(std::string_view text) {
+  std::string out(text);
+  for (char& c : out)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return out;
+}
+
+static bool IsControlOrSpace(char c) { return static_cast<unsigned char>(c) <= 32; }
+
+std::string_view TrimRightControls(std::string_view text) {
+  while (!text.empty() && IsControlOrSpace(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+std::string_view TrimControls(std::string_view text) {
+  text = TrimRightControls(text);
+  while (!text.empty() && IsControlOrSpace(text.front())) text.remove_prefix(1);
+  return text;
+}
+
+void Parser::Statement::SkipBlanks() {
+  while (!AtEnd() && IsBlank(line[pos])) ++pos;
+}
+
+std::string Parser::Statement::UpToHere() const {
+  return std::string(line.substr(0, pos + 1));
+}
+
+std::string Parser::Statement::FromHere() const {
+  return pos < line.size() ? std::string(line.substr(pos)) : std::string();
+}
+
+void Parser::ErrorAtLine(const std::string& detail) {
+  diagnostics_.ReportError(DefiningNameHeader(LineNumber()), detail);
+}
+
+void Parser::ParseComposition(std::span<const std::string> lines) {
+  CurrentLine = 0;
+  while (CurrentLine < static_cast<int64_t>(lines.size())) {
+    ParseStatement(lines, false, CurrentLine);
+    ++CurrentLine;
+  }
+}
+
+void Parser::ParseOneLine(const std::string& text, bool inBlock) {
+  const std::string one[1] = {text};
+  int64_t lineIndex = 0;
+  ParseStatement(one, inBlock, lineIndex);
+}
+
+void Parser::ParseStatement(std::span<const std::string> lines, bool inBlock, int64_t& lineIndex) {
+  Statement s;
+  s.lines = lines;
+  s.lineIndex = &lineIndex;
+  s.inBlock = inBlock;
+  s.line = TrimRightControls(lines[static_cast<size_t>(lineIndex)]);
+  s.continuationRead = false;
+
+  if (settings_.DebugParse) Trace(std::to_string(lineIndex + 1) + ":" + std::string(s.line));
+
+  if (EndSeen && !diagnostics_.SilentReporting) {
+    if (!TrimControls(s.line).empty())
+      diagnostics_.ReportWarning("WARNING additional line beyond the \"END\" statement", "...Line ignored");
+    return;
+  }
+
+  s.pos = 0;
+  ReadElement(s, false);
+  if (s.token.empty()) return;
+
+  if (settings_.DebugParse)
+    Trace(">> Repcount=" + std::to_string(s.count) + "   >> Text=\"" + s.token + "\"");
+
+  if (ExpectBellsLine) {
+    ParseStageLine(s);
+    return;
+  }
+  if (s.count != 1) {
+    ErrorAtLine("... Illegal number at start of line");
+    return;
+  }
+  ParseDefinitionHead(s);
+}
+
+void Parser::ParseStageLine(Statement& s) {
+  StageBells = s.count;
+  const std::string_view rest = TrimControls(s.pos < s.line.size() ? s.line.substr(s.pos) : std::string_view());
+  const bool accepted = s.token == "BELLS" && s.count >= 4 && s.count <= settings_.MaxNumberBells &&
+                        (rest.empty() || rest.front() == '/');
+  if (!accepted)
+    diagnostics_.ReportError(StageLineHeader,
+                             "... If microSIRIL compatibility is not needed then increase to 16 bells in TOLVERN.INI [" +
+                                 std::string(s.line) + "]");
+  ExpectBellsLine = false;
+}
+
+void Parser::ParseDefinitionHead(Statement& s) {
+  TCompElement* record = nullptr;
+  if (table_.Empty()) {
+    if (s.token == "END") {
+      diagnostics_.ReportError("Nothing happens!", "... \"END\" was found as the first statement");
+      EndSeen = true;
+      return;
+    }
+    record = table_.AppendDefinition(s.token, static_cast<int32_t>(CurrentLine));
+  } else {
+    EndSeen = s.token == "END";
+    record = table_.FindDefinition(s.token);
+    if (!record) record = table_.AppendDefinition(s.token, EndSeen ? -1 : static_cast<int32_t>(CurrentLine));
+  }
+
+  if (record->Next) {
+    diagnostics_.ReportError("Name defined a second time on line " + std::to_string(LineNumber()) +
+                                 " of the method description.",
+                             "... Duplicate definition of name [" + record->Text + "]");
+    // A predefined default never replaces the user's own definition.
+    if (diagnostics_.SilentReporting) return;
+  }
+
+  s.SkipBlanks();
+  if (!s.AtEnd() && s.Here() == '=') {
+    record->Line = static_cast<int32_t>(CurrentLine);
+    ++s.pos;
+    record->Next = nullptr;  // a second definition replaces the first body
+    s.tail = record;
+    ParseDefinitionBody(s);
+  } else if (s.token != "END") {
+    ErrorAtLine("... \"=\" expected [" + s.UpToHere() + "]");
+  }
+}
+
+void Parser::ReadElement(Statement& s, bool bodyMode) {
+  s.token.clear();
+  s.count = 0;
+
+  s.SkipBlanks();
+  if (s.AtEnd() || s.Here() == '/') {
+    s.pos = s.line.size();
+    return;
+  }
+
+  ReadCount(s);
+
+  if (bodyMode && !s.AtEnd()) {
+    if (s.Here() == '*') {
+      if (s.count == 0) ErrorAtLine("... A number should preceed a * [" + s.FromHere() + "]");
+      ++s.pos;
+    }
+    if (!s.AtEnd()) {
+      switch (s.Here()) {
+        case '"': ReadString(s, s.token); break;
+        case '(': ReadBracketGroup(s); break;
+        case '*':
+          ErrorAtLine("... Additional \"*\" found in [" + s.UpToHere() + "]");
+          ++s.pos;
+          break;
+        case '&':
+        case '+': ReadPlaceNotationToken(s); break;
+        default: break;
+      }
+    }
+  }
+
+  // A generated block's line starts with its own name, which users cannot write.
+  if (s.inBlock && s.pos == 0 && !s.line.empty() && s.line[0] == '%') {
+    s.token = "%";
+    s.pos = 1;
+  }
+
+  if (s.AtEnd()) {
+    if (s.token.empty() && s.count > 0)
+      ErrorAtLine("... A number should be followed by a name or bracket [" + std::to_string(s.count) + "]");
+  } else if (s.token.empty() || s.token == "%") {
+    ReadName(s, bodyMode);
+  }
+
+  if (s.count == 0) s.count = 1;
+}
+
+void Parser::ReadCount(Statement& s) {
+  std::string digits;
+  uint64_t value = 0;
+  bool tooLarge = false;
+  constexpr uint64_t limit = std::numeric_limits<int32_t>::max();
+  while (!s.AtEnd() && (IsDigit(s.Here()) || IsBlank(s.Here()))) {
+    if (IsDigit(s.Here())) {
+      digits.push_back(s.Here());
+      if (!tooLarge) {
+        value = value * 10 + static_cast<uint64_t>(s.Here() - '0');
+        tooLarge = value > limit;
+      }
+    }
+    ++s.pos;
+  }
+  if (tooLarge) {
+    // A count that does not fit is refused rather than wrapped into another count.
+    ErrorAtLine("... Number too large [" + digits + "]");
+    s.count = 1;
+    return;
+  }
+  s.count = static_cast<int32_t>(value);
+}
+
+void Parser::ReadName(Statement& s, bool bodyMode) {
+  const char first = s.Here();
+  if (!IsNameStart(first) && !IsBlank(first)) {
+    const std::string detail = "... Illegal character at start of name [" + std::string(1, first) + "]";
+    if (ExpectBellsLine) {
+      diagnostics_.ReportError(StageLineHeader, detail);
+      diagnostics_.ErrorCount = 99999;
+      ExpectBellsLine = false;
+    } else {
+      ErrorAtLine(detail);
+    }
+  }
+
+  while (!s.AtEnd() && IsNameCharacter(s.Here())) {
+    if (!IsBlank(s.Here())) s.token.push_back(s.Here());
+    ++s.pos;
+  }
+  if (!s.AtEnd() && s.Here() == '/') {
+    s.pos = s.line.size();
+    if (settings_.DebugParse) Trace(">> Looking for ELEMENT but found /");
+  }
+  s.token = UpperCaseAscii(s.token);
+
+  if (s.AtEnd() || s.Here() == ',') return;
+  if (bodyMode && s.Here() == '=' && s.continuationRead) {
+    const size_t from = s.pos > 0 ? s.pos - 1 : 0;
+    ErrorAtLine("... Probably additional comma at end of previous line [" + std::string(s.line.substr(from)) + "]");
+    s.pos = s.line.size();
+    return;
+  }
+  if (!bodyMode && s.Here() == '=') return;
+
+  const char* what = s.Here() == ')' ? "... Additional right bracket unmatched to left bracket ["
+                                     : "... Illegal character in name [";
+  ErrorAtLine(what + s.UpToHere() + "]");
+  s.pos = s.line.size();
+}
+
+void Parser::ReadString(Statement& s, std::string& token) {
+  token.push_back('"');
+  for (;;) {
+    if (s.pos + 1 < s.line.size() && s.line[s.pos + 1] == '"') {
+      token.push_back('"');
+      s.pos += 2;
+      break;
+    }
+    ++s.pos;
+    if (s.AtEnd()) {
+      diagnostics_.ReportError("Unmatched \" on line " + std::to_string(LineNumber()) + " of the method description.",
+                               "... String should end with a \"");
+      break;
+    }
+    token.push_back(s.Here());
+  }
+  // A string holding a bracketed name is a lead-head marker.
+  if (token.size() > 1 && token[1] == '[' && token[token.size() - 2] == ']')
+    token = token.substr(1, token.size() - 2);
+}
+
+void Parser::ReadBracketGroup(Statement& s) {
+  ++s.pos;
+  BracketDepth = 1;
+  while (!s.AtEnd() && BracketDepth > 0) {
+    const char c = s.Here();
+    if (c == '"') {
+      ReadString(s, s.token);  // reading goes on right after the closing quote
+      continue;
+    }
+    if (!IsBlank(c)) s.token.push_back(c);
+    if (c == ')') --BracketDepth;
+    else if (c == '(') ++BracketDepth;
+    ++s.pos;
+  }
+  if (BracketDepth > 0) {
+    ErrorAtLine("... Insufficient right brackets to match left brackets");
+    s.token.push_back(' ');
+  }
+  const std::string text = s.token.substr(0, s.token.size() - 1);
+  if (TrimControls(text).empty()) {
+    ErrorAtLine("... Empty brackets with nothing inside them");
+    return;
+  }
+  MakeBlock(s, text);
+}
+
+void Parser::ReadPlaceNotationToken(Statement& s) {
+  s.token.push_back(s.Here());
+  ++s.pos;
+  while (!s.AtEnd() && IsPlaceNotationCharacter(s.Here())) {
+    if (!IsBlank(s.Here())) s.token.push_back(s.Here());
+    ++s.pos;
+  }
+  if (s.count > 1) MakeBlock(s, s.token);
+}
+
+void Parser::MakeBlock(Statement& s, const std::string& text) {
+  if (blockNesting_ >= MaxBlockNesting) {
+    ErrorAtLine("... Brackets nested more than " + std::to_string(MaxBlockNesting) + " deep");
+    return;
+  }
+  ++BlockCounter;
+  const std::string name = "%BLOCK" + std::to_string(BlockCounter);
+  ++blockNesting_;
+  ParseOneLine(name + "=" + text, true);
+  --blockNesting_;
+  s.token = name;
+}
+
+}  // namespace tolvern

@@ -1,0 +1,57 @@
+// Bells, rows and changes.
+//
+// A row holds, for each of the 16 positions, the index (0 to 15) of the bell
+// that rings there; the bell's symbol is BellSymbols[index]. Positions above
+// the stage keep their rounds bells, so rows compare over all 16 bytes. The
+// index form lets a row pack into 64 bits (4 bits a bell) for hashing and for
+// music masks.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tolvern {
+
+inline constexpr std::string_view BellSymbols = "1234567890ETabcd";
+inline constexpr int MaxStage = 16;
+
+// 1-based place of a bell symbol, 0 for a character that is no bell.
+int PlaceOfSymbol(char c);
+// Symbol of bell k (1-based); '\0' when k is outside 1..16.
+char BellSymbol(long long k);
+
+struct alignas(16) TRow {
+  std::array<uint8_t, 16> bell;
+  friend bool operator==(const TRow&, const TRow&) = default;
+};
+static_assert(sizeof(TRow) == 16);
+
+TRow RoundsRow();
+
+// The row text: the first `stage` symbols.
+std::string RowText(const TRow& row, int stage);
+void AppendRowText(std::string& out, const TRow& row, int stage);
+
+// A row built from text, for the music patterns: the first `stage` characters
+// of `text` (which must hold that many), spaces in the remaining positions.
+using PatternRow = std::array<char, 16>;
+PatternRow RowFromText(std::string_view text, int stage);
+
+// The reference algorithm on a step mask: place bits and crossed pairs.
+TRow ApplyChange(const TRow& current, uint32_t places, int stage);
+
+// A change made once into a permutation: the new row's position p takes the
+// bell from position source[p] of the old row.
+struct alignas(16) ChangePermutation {
+  std::array<uint8_t, 16> source;
+};
+ChangePermutation PermutationOfMask(uint32_t places, int stage);
+TRow Permute(const TRow& row, const ChangePermutation& change);
+
+// 4 bits a position, position 1 in the lowest nibble.
+uint64_t PackRow(const TRow& row);
+inline constexpr uint64_t PackedRounds = 0xFEDCBA9876543210ULL;
+
+}  // namespace tolvern

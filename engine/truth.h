@@ -1,0 +1,50 @@
+// The row register: how often each row has been rung in this touch.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+namespace tolvern {
+
+// Open addressing over packed rows (64 bits, never 0 for a real row), each
+// slot holding the row and the number of times it has been rung.
+class RowRegister {
+ public:
+  RowRegister();
+
+  // One more ringing of `packedRow`; returns how often it was rung before.
+  uint64_t Ring(uint64_t packedRow) {
+    size_t at = SlotOf(packedRow);
+    for (;;) {
+      Slot& slot = slots_[at];
+      if (slot.row == packedRow) return slot.rung++;
+      if (slot.row == 0) return Insert(at, packedRow);
+      at = (at + 1) & mask_;
+    }
+  }
+
+  // Empties the register; a large table is given back to the system.
+  void Clear();
+
+  uint64_t DistinctRows() const { return count_; }
+  size_t CapacityBytes() const { return (mask_ + 1) * sizeof(Slot); }
+
+ private:
+  struct Slot {
+    uint64_t row;
+    uint64_t rung;
+  };
+  size_t SlotOf(uint64_t row) const { return static_cast<size_t>((row * 0x9E3779B97F4A7C15ULL) >> shift_); }
+  uint64_t Insert(size_t at, uint64_t row);
+  void Grow();
+  void Allocate(size_t capacity);
+
+  std::unique_ptr<Slot[]> slots_;
+  size_t mask_ = 0;
+  int shift_ = 64;
+  uint64_t count_ = 0;
+  size_t growAt_ = 0;
+};
+
+}  // namespace tolvern

@@ -1,0 +1,32 @@
+// Builds a composition from lines, proves it, and returns the three pages.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "run.h"
+
+namespace tolvern::testing {
+
+struct Pages {
+  std::vector<std::string> proof;
+  std::vector<std::string> compatible;
+  std::vector<std::string> progress;
+  std::vector<std::string> warnings;  // texts shown in the warning box
+  RunResult result;
+};
+
+struct ProveOptions {
+  bool debugParse = false, debugSymTab = false, debugProof = false;
+  bool showMusic = true, showWork = true;
+  int maxBells = 12;
+  long long maxChanges = 0;
+};
+
+Pages Prove(const std::vector<std::string>& lines, const ProveOptions& options = {});
+Pages ProveText(const std::string& text, const ProveOptions& options = {});
+
+// The lines from `first` on that equal `line`: a quick "contains".
+bool Contains(const std::vector<std::string>& lines, const std::string& line);
+
+}  // namespace tolvern::testing
