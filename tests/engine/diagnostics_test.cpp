@@ -1,1 +1,98 @@
 #include <gtest/gtest.h>
+
+#include "diagnostics.h"
+#include "helpers.h"
+
+namespace tolvern {
+namespace {
+
+struct Reporting {
+  RunSettings settings;
+  LineList proof, compatible;
+  std::vector<std::string> boxes;
+  Diagnostics diagnostics{settings};
+  Reporting() {
+    settings.ProofOutput = &proof;
+    settings.CompatibleOutput = &compatible;
+    settings.ShowWarning = [this](const std::string& text) { boxes.push_back(text); };
+  }
+};
+
+TEST(Diagnostics, TenErrorsShownThenOneSuppressionLine) {
+  Reporting r;
+  for (int i = 1; i <= 12; ++i) r.diagnostics.ReportError("Header " + std::to_string(i), "... detail " + std::to_string(i));
+  EXPECT_EQ(r.diagnostics.ErrorCount, 12);
+  ASSERT_EQ(r.proof.lines.size(), 21u);
+  for (int i = 0; i < 10; ++i) {
+    EXPECT_EQ(r.proof.lines[2 * i], "Header " + std::to_string(i + 1));
+    EXPECT_EQ(r.proof.lines[2 * i + 1], "      ... detail " + std::to_string(i + 1));
+  }
+  EXPECT_EQ(r.proof.lines[20], "<< Further error messages suppressed >>");
+  // Only the first error's header reaches the compatible page.
+  EXPECT_EQ(r.compatible.lines, std::vector<std::string>{"Header 1"});
+}
+
+TEST(Diagnostics, WarningsAreIndentedByEightAndShownInABox) {
+  Reporting r;
+  r.diagnostics.ReportWarning("WARNING head", "...Line ignored");
+  EXPECT_EQ(r.proof.lines, (std::vector<std::string>{"WARNING head", "        ...Line ignored"}));
+  EXPECT_EQ(r.boxes, std::vector<std::string>{"WARNING head\r...Line ignored"});
+  EXPECT_EQ(r.diagnostics.ErrorCount, 0);
+  EXPECT_TRUE(r.compatible.lines.empty());
+}
+
+TEST(Diagnostics, WarningAfterAnErrorShowsNothing) {
+  Reporting r;
+  r.diagnostics.ReportError("E", "... e");
+  r.diagnostics.ReportWarning("W", "... w");
+  EXPECT_EQ(r.proof.lines.size(), 2u);
+  EXPECT_TRUE(r.boxes.empty());
+}
+
+TEST(Diagnostics, SilentReportingDropsEverything) {
+  Reporting r;
+  r.diagnostics.SilentReporting = true;
+  r.diagnostics.ReportError("E", "... e");
+  r.diagnostics.ReportWarning("W", "... w");
+  EXPECT_EQ(r.diagnostics.ErrorCount, 0);
+  EXPECT_TRUE(r.proof.lines.empty());
+  EXPECT_TRUE(r.boxes.empty());
+}
+
+TEST(Diagnostics, NothingShownOnceTheCountIsPastTen) {
+  Reporting r;
+  r.diagnostics.ErrorCount = 99999;
+  r.diagnostics.ReportError("E", "... e");
+  EXPECT_TRUE(r.proof.lines.empty());
+  EXPECT_EQ(r.diagnostics.ErrorCount, 100000);
+}
+
+TEST(Diagnostics, TwelveErrorsInAComposition) {
+  std::string text = "6 BELLS\n";
+  for (int i = 0; i < 12; ++i) text += "2 A = B\n";
+  const auto pages = testing::ProveText(text);
+  EXPECT_EQ(pages.result.errors, 12);
+  ASSERT_EQ(pages.proof.size(), 21u);
+  EXPECT_EQ(pages.proof[0], "Error in defining name on line 2 of the method description.");
+  EXPECT_EQ(pages.proof[1], "      ... Illegal number at start of line");
+  EXPECT_EQ(pages.proof[18], "Error in defining name on line 11 of the method description.");
+  EXPECT_EQ(pages.proof[20], "<< Further error messages suppressed >>");
+  EXPECT_EQ(pages.compatible,
+            std::vector<std::string>{"Error in defining name on line 2 of the method description."});
+  EXPECT_EQ(pages.progress, std::vector<std::string>{"Errors found; failed to generate composition"});
+}
+
+TEST(Diagnostics, NotationWarningOnAGoodTouchAndAfterAnError) {
+  const auto warned = testing::ProveText("6 BELLS\nA = +6, +x, +x, +x, +x, +x\n");
+  ASSERT_GE(warned.proof.size(), 2u);
+  EXPECT_EQ(warned.proof[0], "WARNING in place notation on line 2 of the method description.");
+  EXPECT_EQ(warned.proof[1], "        ... Additional place at lead assumed [6]");
+  EXPECT_EQ(warned.warnings.size(), 1u);
+
+  const auto afterError = testing::ProveText("6 BELLS\n2 Q = R\nA = +6\n");
+  EXPECT_FALSE(testing::Contains(afterError.proof, "WARNING in place notation on line 3 of the method description."));
+  EXPECT_TRUE(afterError.warnings.empty());
+}
+
+}  // namespace
+}  // namespace tolvern
