@@ -9,8 +9,16 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
+
+#if defined(__SSSE3__)
+#include <tmmintrin.h>
+#endif
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace tolvern {
 
@@ -48,10 +56,38 @@ struct alignas(16) ChangePermutation {
   std::array<uint8_t, 16> source;
 };
 ChangePermutation PermutationOfMask(uint32_t places, int stage);
-TRow Permute(const TRow& row, const ChangePermutation& change);
+
+// Inline, with PackRow, so that a change rung keeps the row in a register
+// instead of passing it through memory between calls.
+inline TRow Permute(const TRow& row, const ChangePermutation& change) {
+  TRow next;
+#if defined(__SSSE3__)
+  const __m128i bells = _mm_load_si128(reinterpret_cast<const __m128i*>(row.bell.data()));
+  const __m128i order = _mm_load_si128(reinterpret_cast<const __m128i*>(change.source.data()));
+  _mm_store_si128(reinterpret_cast<__m128i*>(next.bell.data()), _mm_shuffle_epi8(bells, order));
+#else
+  for (int p = 0; p < 16; ++p) next.bell[p] = row.bell[change.source[p]];
+#endif
+  return next;
+}
 
 // 4 bits a position, position 1 in the lowest nibble.
-uint64_t PackRow(const TRow& row);
+inline uint64_t PackRow(const TRow& row) {
+#if defined(__SSE2__)
+  // Each 16-bit lane holds bells b0 | b1 << 8; fold to b0 | b1 << 4 and pack.
+  const __m128i v = _mm_load_si128(reinterpret_cast<const __m128i*>(row.bell.data()));
+  const __m128i folded = _mm_and_si128(_mm_or_si128(v, _mm_srli_epi16(v, 4)), _mm_set1_epi16(0x00FF));
+  const __m128i packed = _mm_packus_epi16(folded, folded);
+  uint64_t out;
+  std::memcpy(&out, &packed, sizeof out);
+  return out;
+#else
+  uint64_t out = 0;
+  for (int p = 15; p >= 0; --p) out = (out << 4) | (row.bell[p] & 15u);
+  return out;
+#endif
+}
+
 inline constexpr uint64_t PackedRounds = 0xFEDCBA9876543210ULL;
 
 }  // namespace tolvern
