@@ -36,6 +36,7 @@ void Prover::ProveTouch(const TCompElement* composition, const PredefinedNames& 
   Stopped = false;
   Verdict = ProofVerdict::None;
   stack_.clear();
+  idleWork_ = 0;
   conflictInert_ = IsInert(names_.PredefinedConflict);
   everyRowInert_ = IsInert(names_.PredefinedEveryRow);
 
@@ -87,6 +88,7 @@ void Prover::ExpandDefinition(const TCompElement* definition) {
       case ElementKind::Change: RingChange(element); break;
       default: break;
     }
+    if (element.Kind != ElementKind::Change) CountIdleWork(element);
     if (Halted) {
       // A halt unwinds every level of this expansion at once.
       stack_.resize(base);
@@ -106,6 +108,7 @@ void Prover::RingChange(const TCompElement& change) {
   }
   CurrentRow = Permute(CurrentRow, change.Permutation);
   ++ChangeCount;
+  idleWork_ = 0;
   const uint64_t packed = PackRow(CurrentRow);
 
   RecordRow(packed);
@@ -143,6 +146,16 @@ void Prover::MarkLeadHead(const TCompElement& marker) {
   CompatibleLine += marker.Text;
   AppendLine(settings_.CompatibleOutput, CompatibleLine);
   CompatibleLine.clear();
+}
+
+void Prover::CountIdleWork(const TCompElement& element) {
+  // What a string prints is at most a small multiple of its text, so the
+  // text's length bounds the output too.
+  const bool printed =
+      element.Kind == ElementKind::String || element.Kind == ElementKind::Marker || settings_.DebugProof;
+  idleWork_ += 1 + (printed ? static_cast<int64_t>(element.Text.size()) : 0);
+  if (settings_.MaxIdleWork > 0 && idleWork_ > settings_.MaxIdleWork && !Halted)
+    StopTouch("Proof stopped: " + std::to_string(settings_.MaxIdleWork) + " steps of work with no change rung");
 }
 
 void Prover::StopTouch(const std::string& line) {

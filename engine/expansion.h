@@ -66,6 +66,7 @@ class Prover {
   void ExpandRowEvent(const TCompElement* definition, bool inert);
   void MarkLeadHead(const TCompElement& marker);
   void StopTouch(const std::string& line);
+  void CountIdleWork(const TCompElement& element);
 
   // strings
   void PrintString(const TCompElement& element);
@@ -87,6 +88,7 @@ class Prover {
   std::vector<Frame> stack_;
   bool conflictInert_ = false;
   bool everyRowInert_ = false;
+  int64_t idleWork_ = 0;  // since the last change
 };
 
 }  // namespace tolvern

@@ -28,6 +28,12 @@ struct RunSettings {
   int MaxNumberBells = 12;
   // A touch stops in order after this many changes; 0 means no limit.
   int64_t MaxChanges = 0;
+  // A touch also stops in order when this much work passes with no change
+  // rung: one for each element taken, plus the length of each string or
+  // marker printed (and of each element traced). Without it, huge repeats of
+  // strings, markers or empty definitions print or spin for hours. No real
+  // touch comes near it; 0 means no limit.
+  int64_t MaxIdleWork = 10'000'000;
 
   WarningBox ShowWarning;
 };
