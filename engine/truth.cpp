@@ -1,6 +1,12 @@
 #include "truth.h"
 
+#include <cstdlib>
 #include <cstring>
+#include <new>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 #include "expansion.h"
 
@@ -9,12 +15,30 @@ namespace tolvern {
 namespace {
 constexpr size_t InitialCapacity = 1024;
 constexpr size_t KeptCapacity = 1 << 16;
+constexpr size_t HugePage = size_t{2} << 20;
 }  // namespace
 
 RowRegister::RowRegister() { Allocate(InitialCapacity); }
 
+void RowRegister::FreeSlots::operator()(Slot* slots) const { std::free(slots); }
+
 void RowRegister::Allocate(size_t capacity) {
-  slots_ = std::make_unique<Slot[]>(capacity);  // value-initialised: every slot empty
+  const size_t bytes = capacity * sizeof(Slot);
+  void* memory = nullptr;
+  if (bytes >= HugePage) {
+    // A large register is put on 2 MiB pages where the system allows it: each
+    // 4 KiB page touched for the first time costs a fault, and a register of
+    // millions of rows would otherwise spend more time faulting than proving.
+    memory = std::aligned_alloc(HugePage, bytes);
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    if (memory) madvise(memory, bytes, MADV_HUGEPAGE);
+#endif
+  } else {
+    memory = std::malloc(bytes);
+  }
+  if (!memory) throw std::bad_alloc();
+  std::memset(memory, 0, bytes);  // every slot empty
+  slots_.reset(static_cast<Slot*>(memory));
   mask_ = capacity - 1;
   shift_ = 64;
   for (size_t c = capacity; c > 1; c >>= 1) --shift_;
@@ -44,7 +68,7 @@ uint64_t RowRegister::Insert(size_t at, uint64_t row) {
 }
 
 void RowRegister::Grow() {
-  std::unique_ptr<Slot[]> old = std::move(slots_);
+  const auto old = std::move(slots_);
   const size_t oldCapacity = mask_ + 1;
   const uint64_t kept = count_;
   Allocate(oldCapacity * 2);

@@ -40,7 +40,10 @@ class RowRegister {
   void Grow();
   void Allocate(size_t capacity);
 
-  std::unique_ptr<Slot[]> slots_;
+  struct FreeSlots {
+    void operator()(Slot* slots) const;
+  };
+  std::unique_ptr<Slot[], FreeSlots> slots_;
   size_t mask_ = 0;
   int shift_ = 64;
   uint64_t count_ = 0;
