@@ -10,6 +10,7 @@
 #include <optional>
 #include <sstream>
 
+#include "check.h"
 #include "file_sink.h"
 #include "run.h"
 
@@ -27,6 +28,12 @@ constexpr const char* Usage =
     "  --no-work            leave out the lead and place-bell tables\n"
     "  --max-bells N        largest stage accepted, 12 to 16 (default 12)\n"
     "  --max-changes N      stop the touch in order after N changes (default: no limit)\n"
+    "       tolvern check [--jobs N] [--max-bells N] [--max-changes N] FILE...\n"
+    "                            prove many files on all cores; a FOLDER stands for its\n"
+    "                            composition files. One line per file, in order:\n"
+    "                            FILE: VERDICT, N changes[: FIRST ERROR]\n"
+    "                            VERDICT: true, false, not round, errors or stopped\n"
+    "                            (exit 0 when every file is true, 1 otherwise)\n"
     "       tolvern --help | --version\n";
 
 constexpr const char* Version = "tolvern 0.1.0";
@@ -205,6 +212,8 @@ int RunCommandLine(const std::vector<std::string>& arguments) {
     return 0;
   }
   if (command == "prove") return Prove(arguments);
+  if (command == "check")
+    return RunCheck(std::vector<std::string>(arguments.begin() + 1, arguments.end()), std::cout, std::cerr);
   return UsageError("unknown command '" + command + "'");
 }
 
