@@ -9,8 +9,10 @@ uint32_t StepMaskOf(std::string_view places, long long stage, size_t* lastMatche
   size_t n = 0;
   long long p = 1;
   int k = 0;
-  // Once every symbol is used no further place can be set, so the scan may end.
-  while (p <= stage && n < places.size()) {
+  // Once every symbol is used no further place can be set, and no position
+  // beyond the sixteenth has a symbol, so the scan may end there.
+  const long long last = stage < MaxStage ? stage : MaxStage;
+  while (p <= last && n < places.size()) {
     if (places[n] == BellSymbol(p)) {
       if (k < 32) mask |= 1u << k;
       ++n;
@@ -74,7 +76,7 @@ void Parser::ParsePlaceNotation(const std::string& token, int32_t count, TCompEl
         if (i > start) AddChange(notation.substr(start, i - start), false, count, tail, changeStack);
         start = i + 1;
       } else if (notation[i + 1] == '.') {
-        ErrorAtLine("... Consecutive dots in place notation [" + notation + "]");
+        ErrorAtLine(ErrorWillShow() ? "... Consecutive dots in place notation [" + notation + "]" : std::string());
       } else {
         // A dot with nothing before it is only a separator.
         if (i > start) AddChange(notation.substr(start, i - start), symmetric, count, tail, changeStack);
@@ -88,8 +90,15 @@ void Parser::ParsePlaceNotation(const std::string& token, int32_t count, TCompEl
 
 void Parser::AddChange(const std::string& segment, bool stack, int32_t count, TCompElement*& tail,
                        std::vector<StackedChange>& changeStack) {
-  std::string data = segment;
   const long long stage = StageBells;
+  if (segment.size() > MaxChangeSymbols) {
+    // No change has this many places; normalising it would only repeat one
+    // warning per symbol.
+    diagnostics_.ReportError(PlaceNotationErrorHeader(LineNumber()),
+                             ErrorWillShow() ? "... Too many places in one change [" + segment + "]" : std::string());
+    return;
+  }
+  std::string data = segment;
   const auto warn = [&](const std::string& detail) {
     diagnostics_.ReportWarning(PlaceNotationWarningHeader(LineNumber()), detail);
   };

@@ -1,5 +1,6 @@
 #include "reader.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace tolvern {
@@ -168,7 +169,8 @@ void Parser::ReadElement(Statement& s, bool bodyMode) {
 
   if (bodyMode && !s.AtEnd()) {
     if (s.Here() == '*') {
-      if (s.count == 0) ErrorAtLine("... A number should preceed a * [" + s.FromHere() + "]");
+      if (s.count == 0)
+        ErrorAtLine(ErrorWillShow() ? "... A number should preceed a * [" + s.FromHere() + "]" : std::string());
       ++s.pos;
     }
     if (!s.AtEnd()) {
@@ -176,7 +178,7 @@ void Parser::ReadElement(Statement& s, bool bodyMode) {
         case '"': ReadString(s, s.token); break;
         case '(': ReadBracketGroup(s); break;
         case '*':
-          ErrorAtLine("... Additional \"*\" found in [" + s.UpToHere() + "]");
+          ErrorAtLine(ErrorWillShow() ? "... Additional \"*\" found in [" + s.UpToHere() + "]" : std::string());
           ++s.pos;
           break;
         case '&':
@@ -188,7 +190,7 @@ void Parser::ReadElement(Statement& s, bool bodyMode) {
 
   // A generated block's line starts with its own name, which users cannot write.
   if (s.inBlock && s.pos == 0 && !s.line.empty() && s.line[0] == '%') {
-    s.token = "%";
+    s.token.assign(1, '%');
     s.pos = 1;
   }
 
@@ -265,6 +267,15 @@ void Parser::ReadName(Statement& s, bool bodyMode) {
 }
 
 void Parser::ReadString(Statement& s, std::string& token) {
+  size_t front = 0;
+  ReadString(s, token, front);
+  token.erase(0, front);
+}
+
+// `front` counts characters already dropped from the front of `token`: a
+// bracket group may drop one for each of its strings, and erasing them one at
+// a time would cost a copy of the group each time.
+void Parser::ReadString(Statement& s, std::string& token, size_t& front) {
   token.push_back('"');
   for (;;) {
     if (s.pos + 1 < s.line.size() && s.line[s.pos + 1] == '"') {
@@ -280,25 +291,35 @@ void Parser::ReadString(Statement& s, std::string& token) {
     }
     token.push_back(s.Here());
   }
-  // A string holding a bracketed name is a lead-head marker.
-  if (token.size() > 1 && token[1] == '[' && token[token.size() - 2] == ']')
-    token = token.substr(1, token.size() - 2);
+  // A string holding a bracketed name is a lead-head marker. Inside a group
+  // the test looks at the whole group so far.
+  if (token.size() - front > 1 && token[front + 1] == '[' && token[token.size() - 2] == ']') {
+    ++front;
+    token.pop_back();
+  }
 }
 
 void Parser::ReadBracketGroup(Statement& s) {
   ++s.pos;
   BracketDepth = 1;
+  int deepest = 1;
+  size_t front = 0;
   while (!s.AtEnd() && BracketDepth > 0) {
     const char c = s.Here();
     if (c == '"') {
-      ReadString(s, s.token);  // reading goes on right after the closing quote
+      ReadString(s, s.token, front);  // reading goes on right after the closing quote
       continue;
     }
     if (!IsBlank(c)) s.token.push_back(c);
-    if (c == ')') --BracketDepth;
-    else if (c == '(') ++BracketDepth;
+    if (c == ')') {
+      --BracketDepth;
+    } else if (c == '(') {
+      ++BracketDepth;
+      if (BracketDepth > deepest) deepest = static_cast<int>(std::min<int64_t>(BracketDepth, MaxBlockNesting + 1));
+    }
     ++s.pos;
   }
+  s.token.erase(0, front);
   if (BracketDepth > 0) {
     ErrorAtLine("... Insufficient right brackets to match left brackets");
     s.token.push_back(' ');
@@ -306,6 +327,12 @@ void Parser::ReadBracketGroup(Statement& s) {
   const std::string text = s.token.substr(0, s.token.size() - 1);
   if (TrimControls(text).empty()) {
     ErrorAtLine("... Empty brackets with nothing inside them");
+    return;
+  }
+  // Each group level is parsed by a nested call; the whole nest is refused at
+  // its outermost group, before any of it is parsed.
+  if (blockNesting_ + deepest > MaxBlockNesting) {
+    ErrorAtLine("... Brackets nested more than " + std::to_string(MaxBlockNesting) + " deep");
     return;
   }
   MakeBlock(s, text);
@@ -322,10 +349,6 @@ void Parser::ReadPlaceNotationToken(Statement& s) {
 }
 
 void Parser::MakeBlock(Statement& s, const std::string& text) {
-  if (blockNesting_ >= MaxBlockNesting) {
-    ErrorAtLine("... Brackets nested more than " + std::to_string(MaxBlockNesting) + " deep");
-    return;
-  }
   ++BlockCounter;
   const std::string name = "%BLOCK" + std::to_string(BlockCounter);
   ++blockNesting_;

@@ -26,6 +26,8 @@ struct PredefinedNames {
 
 // Deeper bracket groups are refused rather than risk the stack.
 inline constexpr int MaxBlockNesting = 100;
+// Longer place-notation segments are refused: no change has that many places.
+inline constexpr size_t MaxChangeSymbols = 64;
 
 class Parser {
  public:
@@ -78,6 +80,7 @@ class Parser {
   void ReadCount(Statement& s);
   void ReadName(Statement& s, bool bodyMode);
   void ReadString(Statement& s, std::string& token);
+  void ReadString(Statement& s, std::string& token, size_t& front);
   void ReadBracketGroup(Statement& s);
   void ReadPlaceNotationToken(Statement& s);
   void MakeBlock(Statement& s, const std::string& text);
@@ -107,6 +110,10 @@ class Parser {
 
   void Trace(const std::string& line) const { AppendLine(settings_.ProofOutput, line); }
   void ErrorAtLine(const std::string& detail);
+  // Errors past the display limit are only counted, so a detail that quotes
+  // a long line need not be built for them; this keeps a line of repeated
+  // faults linear.
+  bool ErrorWillShow() const { return !diagnostics_.SilentReporting && diagnostics_.ErrorCount < 10; }
   int64_t LineNumber() const { return CurrentLine + 1; }
 
   const RunSettings& settings_;
