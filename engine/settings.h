@@ -33,7 +33,7 @@ struct RunSettings {
   // marker printed (and of each element traced). Without it, huge repeats of
   // strings, markers or empty definitions print or spin for hours. No real
   // touch comes near it; 0 means no limit.
-  int64_t MaxIdleWork = 10'000'000;
+  int64_t MaxIdleWork = 1'000'000;
 
   WarningBox ShowWarning;
 };
