@@ -1,6 +1,7 @@
 #include "workloads.h"
 
 #include <algorithm>
+#include <numeric>
 #include <array>
 #include <deque>
 #include <stdexcept>
@@ -74,13 +75,13 @@ std::string RandomChange(Random& random, int stage) {
   return places;
 }
 
-// A row of eight bells packed 4 bits a bell, for the peal search.
-using Row8 = std::array<uint8_t, 8>;
-
-Row8 ApplyPlaces(const Row8& row, std::string_view places) {
-  Row8 next = row;
+// A row rung by a change given as its places: the bells not making a place
+// swap in pairs.
+template <size_t N>
+std::array<uint8_t, N> ApplyPlaces(const std::array<uint8_t, N>& row, std::string_view places) {
+  std::array<uint8_t, N> next = row;
   int p = 1;
-  while (p < 8) {
+  while (p < static_cast<int>(N)) {
     if (places.find(Symbol(p)) != std::string_view::npos) {
       p += 1;
     } else {
@@ -90,6 +91,25 @@ Row8 ApplyPlaces(const Row8& row, std::string_view places) {
   }
   return next;
 }
+
+// The order of the permutation that takes rounds to `row`: the least common
+// multiple of its cycle lengths.
+uint64_t OrderOf(const std::array<uint8_t, 16>& row) {
+  std::array<bool, 16> seen{};
+  uint64_t order = 1;
+  for (size_t start = 0; start < 16; ++start) {
+    uint64_t length = 0;
+    for (size_t at = start; !seen[at]; at = row[at]) {
+      seen[at] = true;
+      ++length;
+    }
+    if (length > 0) order = std::lcm(order, length);
+  }
+  return order;
+}
+
+// A row of eight bells, for the peal search.
+using Row8 = std::array<uint8_t, 8>;
 
 uint32_t Key(const Row8& row) {
   uint32_t key = 0;
@@ -127,24 +147,38 @@ Lines DistinctComposition(int definitions, int changesEach, int passes, uint64_t
   lines.push_back("CONFLICT =");
 
   std::string previous = "-";  // no change has these places
+  std::array<uint8_t, 16> row;
+  std::iota(row.begin(), row.end(), uint8_t{0});
   for (int d = 1; d <= definitions; ++d) {
-    std::string notation = "D" + std::to_string(d) + " = +";
-    bool lastWasPlaces = false;
-    for (int c = 0; c < changesEach; ++c) {
-      std::string places;
-      // The same change twice running would only ring the row before again.
-      do places = RandomChange(random, 16);
-      while (places == previous);
-      previous = places;
-      if (places.empty()) {
-        notation += 'x';
-        lastWasPlaces = false;
-      } else {
-        if (lastWasPlaces) notation += '.';
-        notation += places;
-        lastWasPlaces = true;
+    // The passes ring the same definitions from the row that the pass before
+    // ended on; they ring new rows only while that row's permutation has not
+    // come back to rounds, so the last definition is drawn again until its
+    // order exceeds the number of passes.
+    const std::array<uint8_t, 16> start = row;
+    const std::string before = previous;
+    std::string notation;
+    do {
+      row = start;
+      previous = before;
+      notation = "D" + std::to_string(d) + " = +";
+      bool lastWasPlaces = false;
+      for (int c = 0; c < changesEach; ++c) {
+        std::string places;
+        // The same change twice running would only ring the row before again.
+        do places = RandomChange(random, 16);
+        while (places == previous);
+        previous = places;
+        row = ApplyPlaces(row, places);
+        if (places.empty()) {
+          notation += 'x';
+          lastWasPlaces = false;
+        } else {
+          if (lastWasPlaces) notation += '.';
+          notation += places;
+          lastWasPlaces = true;
+        }
       }
-    }
+    } while (d == definitions && passes > 1 && OrderOf(row) <= static_cast<uint64_t>(passes));
     lines.push_back(notation);
   }
   return lines;
