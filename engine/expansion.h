@@ -25,7 +25,8 @@ enum class ProofVerdict {
   RoundsFound,   // "Rounds were found"
   Conflicting,   // "Conflicting rows were found"
   NotRound,      // "Rounds were NOT found as last change of composition"
-  HaltedAtRow,   // halted by CONFLICT, ROUNDS or EVERYROW away from rounds: no verdict line
+  HaltedAtRow,   // halted by CONFLICT, ROUNDS or EVERYROW away from rounds (no verdict line), or at
+                 // rounds after repeated rows: not true
 };
 
 class Prover {

@@ -47,7 +47,8 @@ void RowRegister::Allocate(size_t capacity) {
 }
 
 void RowRegister::Clear() {
-  if (mask_ + 1 <= KeptCapacity) {
+  // A growth that ran out of memory leaves no table behind: make a new one.
+  if (slots_ && mask_ + 1 <= KeptCapacity) {
     std::memset(static_cast<void*>(slots_.get()), 0, (mask_ + 1) * sizeof(Slot));
     count_ = 0;
   } else {
@@ -107,8 +108,9 @@ void Prover::GiveVerdict() {
       ExpandDefinition(names_.PredefinedNotRound);
     }
   } else if (AtRounds) {
-    Verdict = ProofVerdict::RoundsFound;
     AppendLine(settings_.ProgressOutput, "Rounds were found");
+    // Rows repeated earlier (CONFLICT without "$$") still make the touch false.
+    Verdict = DuplicateCount > 0 ? ProofVerdict::HaltedAtRow : ProofVerdict::RoundsFound;
   } else {
     Verdict = ProofVerdict::HaltedAtRow;
   }

@@ -130,6 +130,8 @@ TEST(Truth, HaltFromConflictRoundsOrEveryRowIsARowEvent) {
   EXPECT_EQ(afterRepeats.proof, (Lines{"R"}));
   EXPECT_EQ(afterRepeats.progress, (Lines{"Rounds were found", "Number changes generated=4"}));
   EXPECT_EQ(afterRepeats.result.duplicates, 1);
+  // The verdict line says rounds, but a touch with a repeated row is not true.
+  EXPECT_EQ(afterRepeats.result.outcome, ProofOutcome::HaltedAtRow);
 }
 
 TEST(Truth, ARowRungThreeHundredTimesStopsTheTallyAtLevelNinetyNine) {
