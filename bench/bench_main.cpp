@@ -264,40 +264,43 @@ long long CountLines(const std::string& path) {
 int EveryRow(int runs, const std::string& out) {
   int leads = 0;
   const Lines lines = EveryRowComposition(PealComposition(313, 320, leads));
-  std::printf("everyrow: the peal with EVERYROW = \"@\", proof page written to a file, 1000 proofs\n");
+  std::printf("everyrow: the peal with EVERYROW = \"@\", proof pages written to a file, 1000 proofs\n");
   Engine engine;
   CountingSink progress;
   engine.ProgressOutput = &progress;
   engine.CompatibleOutput = nullptr;  // as `tolvern prove --proof FILE` leaves it
 
-  const auto proveToFile = [&]() {
-    FileSink file;
-    if (!file.Open(out)) throw std::runtime_error("cannot write " + out);
-    engine.ProofOutput = &file;
-    const RunResult result = engine.RunProof(lines);
-    if (!file.Close()) throw std::runtime_error("cannot write " + out);
-    return result;
-  };
-  const RunResult check = proveToFile();
-  if (check.outcome != ProofOutcome::RoundsFound) throw std::runtime_error("the peal is not true");
-  const long long linesPerProof = CountLines(out);
-
+  // A batch of proofs writes its pages one after another into one new file,
+  // as a proof of a long touch would: the figure is the rate at which lines
+  // reach the file (the system's page cache; nothing is synced to disk).
   const int batch = 100;
   const int batches = std::max(1, runs);
   std::vector<double> rates;
+  long long linesPerBatch = 0;
+  RunResult result;
   for (int b = 0; b < batches; ++b) {
+    std::filesystem::remove(out);
     const auto start = Clock::now();
-    for (int i = 0; i < batch; ++i) proveToFile();
-    rates.push_back(batch * static_cast<double>(linesPerProof) / Seconds(start, Clock::now()));
+    FileSink file;
+    if (!file.Open(out)) throw std::runtime_error("cannot write " + out);
+    engine.ProofOutput = &file;
+    for (int i = 0; i < batch; ++i) result = engine.RunProof(lines);
+    if (!file.Close()) throw std::runtime_error("cannot write " + out);
+    const double seconds = Seconds(start, Clock::now());
+    engine.ProofOutput = nullptr;
+    if (result.outcome != ProofOutcome::RoundsFound) throw std::runtime_error("the peal is not true");
+    linesPerBatch = CountLines(out);
+    rates.push_back(static_cast<double>(linesPerBatch) / seconds);
   }
   const double rate = Median(rates);
-  Row("changes", std::to_string(check.changes) + " per proof");
-  Row("lines written", std::to_string(linesPerProof) + " per proof (counted in the file), " +
-                           std::to_string(std::filesystem::file_size(out)) + " bytes");
+  Row("changes", std::to_string(result.changes) + " per proof");
+  Row("lines written", std::to_string(linesPerBatch / batch) + " per proof (counted in the file), " +
+                           std::to_string(std::filesystem::file_size(out) / batch) + " bytes");
   Row("lines per second", Millions(rate) + " (median of " + std::to_string(batches) + " batches of " +
-                              std::to_string(batch) + "; each proof opens, writes and closes the file)");
+                              std::to_string(batch) + " proofs, each batch into a new file)");
   Row("peak memory", MiB(StatusKiB("VmHWM")) + " (whole process)");
   Target(">= 5 million lines/s to a file", rate >= 5e6);
+  std::filesystem::remove(out);
   return 0;
 }
 
