@@ -149,11 +149,11 @@ void Prover::MarkLeadHead(const TCompElement& marker) {
 }
 
 void Prover::CountIdleWork(const TCompElement& element) {
-  // What a string prints is at most a small multiple of its text, so the
-  // text's length bounds the output too.
+  // What a string prints is at most a small multiple of its text, so a long
+  // text counts more: one step more for every 16 characters.
   const bool printed =
       element.Kind == ElementKind::String || element.Kind == ElementKind::Marker || settings_.DebugProof;
-  idleWork_ += 1 + (printed ? static_cast<int64_t>(element.Text.size()) : 0);
+  idleWork_ += 1 + (printed ? static_cast<int64_t>(element.Text.size() / 16) : 0);
   if (settings_.MaxIdleWork > 0 && idleWork_ > settings_.MaxIdleWork && !Halted)
     StopTouch("Proof stopped: " + std::to_string(settings_.MaxIdleWork) + " steps of work with no change rung");
 }

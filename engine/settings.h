@@ -28,12 +28,12 @@ struct RunSettings {
   int MaxNumberBells = 12;
   // A touch stops in order after this many changes; 0 means no limit.
   int64_t MaxChanges = 0;
-  // A touch also stops in order when this much work passes with no change
-  // rung: one for each element taken, plus the length of each string or
-  // marker printed (and of each element traced). Without it, huge repeats of
-  // strings, markers or empty definitions print or spin for hours. No real
-  // touch comes near it; 0 means no limit.
-  int64_t MaxIdleWork = 1'000'000;
+  // A touch also stops in order when this many steps of work pass with no
+  // change rung: one for each element taken, and one more for every 16
+  // characters of a string or marker printed (or of an element traced).
+  // Without it, huge repeats of strings, markers or empty definitions print
+  // or spin for hours. No real touch comes near it; 0 means no limit.
+  int64_t MaxIdleWork = 2'000'000;
 
   WarningBox ShowWarning;
 };
