@@ -21,6 +21,7 @@
 
 #include "file_sink.h"
 #include "run.h"
+#include "truth.h"
 #include "workloads.h"
 
 namespace tolvern::bench {
@@ -198,11 +199,40 @@ int Repeats(int runs) {
   return 0;
 }
 
+// The row register alone, on `rows` different rows: processor nanoseconds a
+// row to enter them into an empty register (which grows as it fills), and to
+// ring them again once it has grown. Shows what bounds a touch of new rows.
+std::pair<double, double> RegisterAlone(uint64_t rows, int runs) {
+  std::vector<uint64_t> keys(rows);
+  uint64_t state = 1;
+  for (uint64_t& key : keys) {
+    state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+    key = (state >> 1) | 1;  // never 0, which marks an empty slot
+  }
+  RowRegister table;
+  std::vector<double> fresh, again;
+  uint64_t seen = 0;
+  for (int r = 0; r < runs; ++r) {
+    table.Clear();
+    double start = ThreadSeconds();
+    for (uint64_t key : keys) seen += table.Ring(key);
+    fresh.push_back(ThreadSeconds() - start);
+    start = ThreadSeconds();
+    for (uint64_t key : keys) seen += table.Ring(key);
+    again.push_back(ThreadSeconds() - start);
+  }
+  if (seen != rows * static_cast<uint64_t>(runs)) throw std::runtime_error("the register lost rows");
+  return {Median(fresh) * 1e9 / static_cast<double>(rows), Median(again) * 1e9 / static_cast<double>(rows)};
+}
+
 int Distinct(int runs) {
   const Lines lines = DistinctComposition(200, 1000, 1, 2024);
   std::printf("distinct: 16 bells, 200 definitions of 1000 pseudo-random changes rung once in order, CONFLICT empty\n");
   const auto results = RunChangeWorkload(lines, 16, runs, false);
   PrintChangeFigures(results, true);
+  const auto [fresh, again] = RegisterAlone(results.back().distinctRows, runs);
+  Row("row register alone", Fixed(fresh, 1) + " ns of processor time a new row (empty register, growing), " +
+                                Fixed(again, 1) + " ns a row rung again (grown)");
   std::vector<double> prove;
   for (const Staged& s : results) prove.push_back(s.prove);
   Row("peak memory", MiB(StatusKiB("VmHWM")) + " (whole process)");
