@@ -16,7 +16,6 @@ namespace tolvern {
 namespace {
 
 using testing::Prove;
-using testing::ProveOptions;
 using Lines = std::vector<std::string>;
 
 // Parses and resolves a text without proving it, so the proof page holds
@@ -47,7 +46,7 @@ class Parsed {
     return record ? engine_.parser().ListDefinition(*record) : "(none)";
   }
 
-  // Names of the records in table order, up to the first predefined default.
+  // Names of all records, in table order.
   Lines Names() {
     Lines names;
     for (const TCompElement* r = engine_.table().Head(); r; r = r->Link) names.push_back(r->Text);
