@@ -20,9 +20,9 @@
 namespace {
 
 // Long enough to ring a few courses, short enough to keep runs quick.
-constexpr int64_t ChangeCap = 20000;
+constexpr int64_t ChangeCap = 10000;
 // Keeps a run that prints without ringing from filling memory.
-constexpr int64_t IdleWorkCap = 200000;
+constexpr int64_t IdleWorkCap = 20000;
 
 struct Pages {
   tolvern::LineList proof, compatible, progress;
