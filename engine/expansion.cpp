@@ -39,8 +39,11 @@ void Prover::ProveTouch(const TCompElement* composition, const PredefinedNames& 
   idleWork_ = 0;
   conflictInert_ = IsInert(names_.PredefinedConflict);
   everyRowInert_ = IsInert(names_.PredefinedEveryRow);
+  deferRows_ = conflictInert_ && !settings_.DebugProof;
+  pendingCount_ = 0;
 
   if (composition) ExpandDefinition(composition);
+  RegisterPendingRows();
   Leads.CloseLastLead(ChangeCount);
   Halted = false;
   if (!Stopped) GiveVerdict();
@@ -111,10 +114,15 @@ void Prover::RingChange(const TCompElement& change) {
   idleWork_ = 0;
   const uint64_t packed = PackRow(CurrentRow);
 
-  RecordRow(packed);
-  if (Halted) {
-    RowEventHalt = true;
-    return;
+  if (deferRows_ && stack_.size() < MaxExpansionDepth) {
+    pendingRows_[pendingCount_++] = packed;
+    if (pendingCount_ == RowBatch) RegisterPendingRows();
+  } else {
+    RecordRow(packed);
+    if (Halted) {
+      RowEventHalt = true;
+      return;
+    }
   }
   Music.MatchMusic(packed, ChangeCount);
   AtRounds = packed == PackedRounds;

@@ -76,6 +76,8 @@ class Prover {
 
   // truth
   void RecordRow(uint64_t packedRow);
+  uint64_t TallyRow(uint64_t packedRow);
+  void RegisterPendingRows();
   void GiveVerdict();
 
   // report
@@ -88,6 +90,14 @@ class Prover {
   int stage_ = 0;
   std::vector<Frame> stack_;
   bool conflictInert_ = false;
+  // While CONFLICT can show nothing, rows wait here and are registered in
+  // batches whose slots are fetched ahead: a touch of new rows is otherwise
+  // bound by one cache miss a row. Anything that could read the tallies
+  // (a printed string, the verdict) registers them first.
+  static constexpr size_t RowBatch = 64;
+  std::array<uint64_t, RowBatch> pendingRows_{};
+  size_t pendingCount_ = 0;
+  bool deferRows_ = false;
   bool everyRowInert_ = false;
   int64_t idleWork_ = 0;  // since the last change
 };

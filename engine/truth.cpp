@@ -82,14 +82,29 @@ void RowRegister::Grow() {
   count_ = kept;
 }
 
-void Prover::RecordRow(uint64_t packedRow) {
+uint64_t Prover::TallyRow(uint64_t packedRow) {
   const uint64_t n = RowTable.Ring(packedRow);
   if (n > MaxRepetitions) MaxRepetitions = n;
   if (n < RowTally.size()) ++RowTally[n];
-  if (n > 0) {
-    ++DuplicateCount;
-    ExpandRowEvent(names_.PredefinedConflict, conflictInert_);
+  if (n > 0) ++DuplicateCount;
+  return n;
+}
+
+void Prover::RecordRow(uint64_t packedRow) {
+  RegisterPendingRows();
+  if (TallyRow(packedRow) > 0) ExpandRowEvent(names_.PredefinedConflict, conflictInert_);
+}
+
+void Prover::RegisterPendingRows() {
+  if (pendingCount_ == 0) return;
+  constexpr size_t ahead = 8;
+  RowTable.Reserve(pendingCount_);
+  for (size_t i = 0; i < ahead && i < pendingCount_; ++i) RowTable.Prefetch(pendingRows_[i]);
+  for (size_t i = 0; i < pendingCount_; ++i) {
+    if (i + ahead < pendingCount_) RowTable.Prefetch(pendingRows_[i + ahead]);
+    TallyRow(pendingRows_[i]);
   }
+  pendingCount_ = 0;
 }
 
 void Prover::GiveVerdict() {

@@ -24,6 +24,14 @@ class RowRegister {
     }
   }
 
+  // Makes room for `more` new rows, so that ringing them never grows the table.
+  void Reserve(size_t more) {
+    while (count_ + more > growAt_) Grow();
+  }
+
+  // Starts fetching the slot of `packedRow` from memory.
+  void Prefetch(uint64_t packedRow) const { __builtin_prefetch(&slots_[SlotOf(packedRow)]); }
+
   // Empties the register; a large table is given back to the system.
   void Clear();
 
