@@ -21,8 +21,11 @@ namespace {
 
 // Long enough to ring a few courses, short enough to keep runs quick.
 constexpr int64_t ChangeCap = 10000;
-// Keeps a run that prints without ringing from filling memory.
-constexpr int64_t IdleWorkCap = 20000;
+// Keeps a run that prints without ringing from filling memory. Single runs
+// get more than the expansion depth limit, so that a definition referring to
+// itself still reaches that limit; runs proved twice get less, for speed.
+constexpr int64_t IdleWorkCap = 150000;
+constexpr int64_t IdleWorkCapWhenTwice = 20000;
 
 struct Pages {
   tolvern::LineList proof, compatible, progress;
@@ -47,7 +50,7 @@ void Prove(tolvern::Engine& engine, uint8_t options, const std::vector<std::stri
   static constexpr int StageLimits[4] = {12, 14, 15, 16};
   engine.MaxNumberBells = StageLimits[(options >> 5) & 3];
   engine.MaxChanges = ChangeCap;
-  engine.MaxIdleWork = IdleWorkCap;
+  engine.MaxIdleWork = (options & 0x80) ? IdleWorkCapWhenTwice : IdleWorkCap;
   engine.ShowWarning = [&pages](const std::string& text) { pages.warnings.push_back(text); };
   pages.result = engine.RunProof(lines);
 }
