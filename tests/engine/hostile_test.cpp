@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <array>
 #include <set>
 #include <string>
 #include <string_view>
