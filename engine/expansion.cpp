@@ -1,5 +1,8 @@
 #include "expansion.h"
 
+#include <algorithm>
+#include <unordered_map>
+
 namespace tolvern {
 
 namespace {
@@ -13,13 +16,66 @@ bool IsInert(const TCompElement* definition) {
   return true;
 }
 
+// At most how many changes the composition rings if nothing stops it, and
+// never more than the rows the stage has: the size the row register should
+// start at. A definition that refers back to itself counts as endless.
+uint64_t ExpectedRows(const TCompElement* composition, int stage) {
+  constexpr uint64_t endless = uint64_t{1} << 40;
+  uint64_t rowsOfStage = 1;
+  for (int bells = 2; bells <= stage && rowsOfStage < endless; ++bells) rowsOfStage *= static_cast<uint64_t>(bells);
+  if (!composition) return 0;
+
+  enum class State : uint8_t { Open, Done };
+  std::unordered_map<const TCompElement*, std::pair<State, uint64_t>> seen;
+  struct Visit {
+    const TCompElement* definition;
+    const TCompElement* element;
+    uint64_t changes;
+  };
+  std::vector<Visit> path{{composition, composition->Next, 0}};
+  seen[composition] = {State::Open, 0};
+  const auto add = [&](uint64_t& total, uint64_t each, int32_t repeat) {
+    if (repeat <= 0 || each == 0) return;
+    const uint64_t times = static_cast<uint64_t>(repeat);
+    total = (each >= endless / times) ? endless : std::min(endless, total + each * times);
+  };
+  while (!path.empty()) {
+    Visit& visit = path.back();
+    if (!visit.element) {
+      const uint64_t changes = visit.changes;
+      seen[visit.definition] = {State::Done, changes};
+      path.pop_back();
+      if (!path.empty()) {
+        Visit& caller = path.back();
+        add(caller.changes, changes, caller.element->Repeat);
+        caller.element = caller.element->Next;
+      }
+      continue;
+    }
+    const TCompElement& element = *visit.element;
+    if (element.Kind == ElementKind::Change) {
+      add(visit.changes, 1, element.Repeat);
+    } else if (element.Kind == ElementKind::Reference && element.Repeat > 0) {
+      const auto found = seen.find(element.Link);
+      if (found == seen.end()) {
+        seen[element.Link] = {State::Open, 0};
+        path.push_back({element.Link, element.Link->Next, 0});
+        continue;
+      }
+      add(visit.changes, found->second.first == State::Open ? endless : found->second.second, element.Repeat);
+    }
+    visit.element = visit.element->Next;
+  }
+  return std::min(seen[composition].second, rowsOfStage);
+}
+
 }  // namespace
 
 void Prover::ProveTouch(const TCompElement* composition, const PredefinedNames& names, int stage) {
   names_ = names;
   stage_ = stage;
 
-  RowTable.Clear();
+  RowTable.Clear(ExpectedRows(composition, stage_));
   Leads.Reset();
   Music.Reset();
   if (stage_ >= 6) Music.BuildMusicPatterns(names_.PredefinedMusic, stage_, diagnostics_);

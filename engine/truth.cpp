@@ -14,7 +14,8 @@ namespace tolvern {
 
 namespace {
 constexpr size_t InitialCapacity = 1024;
-constexpr size_t KeptCapacity = 1 << 16;
+// A table made at once holds at most this many rows; beyond, it grows.
+constexpr uint64_t MaxPresetRows = uint64_t{1} << 19;
 constexpr size_t HugePage = size_t{2} << 20;
 }  // namespace
 
@@ -46,9 +47,12 @@ void RowRegister::Allocate(size_t capacity) {
   count_ = 0;
 }
 
-void RowRegister::Clear() {
+void RowRegister::Clear(uint64_t expectedRows) {
+  size_t capacity = InitialCapacity;
+  const uint64_t wanted = expectedRows < MaxPresetRows ? expectedRows : MaxPresetRows;
+  while (capacity / 4 * 3 < wanted) capacity *= 2;
   // A growth that ran out of memory leaves no table behind: make a new one.
-  if (slots_ && mask_ + 1 <= KeptCapacity) {
+  if (slots_ && mask_ + 1 == capacity) {
     std::memset(static_cast<void*>(slots_.get()), 0, (mask_ + 1) * sizeof(Slot));
     count_ = 0;
   } else {

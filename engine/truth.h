@@ -32,8 +32,10 @@ class RowRegister {
   // Starts fetching the slot of `packedRow` from memory.
   void Prefetch(uint64_t packedRow) const { __builtin_prefetch(&slots_[SlotOf(packedRow)]); }
 
-  // Empties the register; a large table is given back to the system.
-  void Clear();
+  // Empties the register, sized for about `expectedRows` rows (growing costs
+  // more than a table made big enough at once); a table of another size is
+  // given back to the system.
+  void Clear(uint64_t expectedRows = 0);
 
   uint64_t DistinctRows() const { return count_; }
   size_t CapacityBytes() const { return (mask_ + 1) * sizeof(Slot); }
