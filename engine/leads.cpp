@@ -8,6 +8,24 @@
 
 namespace tolvern {
 
+namespace {
+
+// Method names compare with ASCII letters case-blind, without copying them:
+// a touch may meet millions of markers.
+bool SameMethod(const std::string& a, const std::string& b) {
+  if (&a == &b) return true;
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    char x = a[i], y = b[i];
+    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
+    if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
+    if (x != y) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 void LeadList::Reset() {
   records_.clear();
   LeadCount = 0;
@@ -19,7 +37,7 @@ void LeadList::MarkLeadHead(const std::string& method, const TRow& row, int64_t 
   if (!records_.empty()) {
     TLeadHead& last = records_.back();
     last.LeadChanges = changeCount - LeadStartChange;
-    if (UpperCaseAscii(*last.Method) != UpperCaseAscii(method)) ++MethodChanges;
+    if (!SameMethod(*last.Method, method)) ++MethodChanges;
     LeadStartChange = changeCount;
     ++LeadCount;
     // No change since the last marker of the same text: one more lead of 0
@@ -53,10 +71,16 @@ void LeadList::WriteSection(LineSink* proof, int stage) {
   };
   std::vector<Group> groups;
   std::unordered_map<std::string, size_t> groupOf;
+  // Markers are few texts met many times: look each text up once.
+  std::unordered_map<const std::string*, size_t> groupOfText;
   for (auto record = records_.rbegin(); record != records_.rend(); ++record) {
-    const auto [found, added] = groupOf.emplace(UpperCaseAscii(*record->Method), groups.size());
-    if (added) groups.push_back(Group{&*record});
-    Group& group = groups[found->second];
+    auto known = groupOfText.find(record->Method);
+    if (known == groupOfText.end()) {
+      const auto [found, added] = groupOf.emplace(UpperCaseAscii(*record->Method), groups.size());
+      if (added) groups.push_back(Group{&*record});
+      known = groupOfText.emplace(record->Method, found->second).first;
+    }
+    Group& group = groups[known->second];
     group.leads += record->Leads;
     group.changes += record->LeadChanges;
     for (int p = 0; p < stage && p < MaxStage; ++p)
