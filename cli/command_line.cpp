@@ -28,6 +28,8 @@ constexpr const char* Usage =
     "  --no-work            leave out the lead and place-bell tables\n"
     "  --max-bells N        largest stage accepted, 12 to 16 (default 12)\n"
     "  --max-changes N      stop the touch in order after N changes (default: no limit)\n"
+    "  --max-idle N         stop the touch in order after N steps of work with no change\n"
+    "                       rung (default 2000000; 0: no limit)\n"
     "       tolvern check [--jobs N] [--max-bells N] [--max-changes N] FILE...\n"
     "                            prove many files on all cores; a FOLDER stands for its\n"
     "                            composition files. One line per file, in order:\n"
@@ -69,6 +71,7 @@ struct ProveOptions {
   bool showMusic = true, showWork = true;
   int maxBells = 12;
   long long maxChanges = 0;
+  long long maxIdle = RunSettings{}.MaxIdleWork;
 };
 
 // Fills `options`; returns an error message, empty when the arguments are good.
@@ -112,6 +115,11 @@ std::string ParseProveArguments(const std::vector<std::string>& args, ProveOptio
       const auto n = ParseNumber(v);
       if (!n || *n < 0) return "--max-changes needs a number of changes, not '" + v + "'";
       options.maxChanges = *n;
+    } else if (arg == "--max-idle") {
+      if (!value(v)) return "--max-idle needs a number";
+      const auto n = ParseNumber(v);
+      if (!n || *n < 0) return "--max-idle needs a number of steps, not '" + v + "'";
+      options.maxIdle = *n;
     } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
       return "unknown option '" + arg + "'";
     } else {
@@ -165,6 +173,7 @@ int Prove(const std::vector<std::string>& args) {
   engine.ShowWorkDone = options.showWork;
   engine.MaxNumberBells = options.maxBells;
   engine.MaxChanges = options.maxChanges;
+  engine.MaxIdleWork = options.maxIdle;
   const RunResult result = engine.RunProof(lines);
 
   bool written = true;

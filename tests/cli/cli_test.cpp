@@ -125,6 +125,17 @@ TEST_F(CommandLine, MaxChangesStopsARunaway) {
   EXPECT_NE(err_.find("Number changes generated=1000\n"), std::string::npos);
 }
 
+TEST_F(CommandLine, MaxIdleBoundsWorkWithNoChange) {
+  const std::string flood = Write("flood.sir", "6 BELLS\nT = 3000 (1000 \"\")\n");
+  EXPECT_EQ(Run("prove --progress - --proof " + Path("p") + " " + flood), 1);
+  EXPECT_EQ(out_, "Proof stopped: 2000000 steps of work with no change rung\nNumber changes generated=0\n");
+  EXPECT_EQ(Run("prove --max-idle 0 --progress - --proof " + Path("p") + " " + flood), 0);
+  EXPECT_EQ(out_, "Rounds were found\nNumber changes generated=0\n");
+  EXPECT_EQ(Run("prove --max-idle 500 --progress - --proof " + Path("p") + " " + flood), 1);
+  EXPECT_EQ(out_, "Proof stopped: 500 steps of work with no change rung\nNumber changes generated=0\n");
+  EXPECT_EQ(Run("prove --max-idle lots " + flood), 3);
+}
+
 TEST_F(CommandLine, UsageAndFileProblemsExitThree) {
   EXPECT_EQ(Run("prove " + Path("missing.sir")), 3);
   EXPECT_NE(err_.find(Path("missing.sir")), std::string::npos);
