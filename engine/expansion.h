@@ -94,7 +94,7 @@ class Prover {
   // batches whose slots are fetched ahead: a touch of new rows is otherwise
   // bound by one cache miss a row. Anything that could read the tallies
   // (a printed string, the verdict) registers them first.
-  static constexpr size_t RowBatch = 64;
+  static constexpr size_t RowBatch = 512;
   std::array<uint64_t, RowBatch> pendingRows_{};
   size_t pendingCount_ = 0;
   bool deferRows_ = false;

@@ -101,7 +101,7 @@ void Prover::RecordRow(uint64_t packedRow) {
 
 void Prover::RegisterPendingRows() {
   if (pendingCount_ == 0) return;
-  constexpr size_t ahead = 8;
+  constexpr size_t ahead = 32;
   RowTable.Reserve(pendingCount_);
   for (size_t i = 0; i < ahead && i < pendingCount_; ++i) RowTable.Prefetch(pendingRows_[i]);
   for (size_t i = 0; i < pendingCount_; ++i) {
