@@ -188,22 +188,32 @@ int Prove(const std::vector<std::string>& args) {
 
 }  // namespace
 
+namespace {
+
+// All of a stream's bytes, read in large pieces.
+bool ReadAll(std::FILE* file, std::string& bytes) {
+  char buffer[1 << 16];
+  size_t got;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
+  return !std::ferror(file);
+}
+
+}  // namespace
+
 bool ReadCompositionFile(const std::string& path, std::vector<std::string>& lines) {
   std::string bytes;
   if (path == "-") {
-    bytes.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-    if (std::cin.bad()) return false;
+    if (!ReadAll(stdin, bytes)) return false;
   } else {
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    try {
-      bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    } catch (const std::ios_base::failure&) {
-      return false;
-    }
-    if (in.bad()) return false;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return false;
+    const auto size = std::filesystem::file_size(path, error);
+    if (!error) bytes.reserve(static_cast<size_t>(size));
+    const bool read = ReadAll(file, bytes);
+    std::fclose(file);
+    if (!read) return false;
   }
   lines = SplitLines(bytes);
   return true;

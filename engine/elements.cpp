@@ -1,6 +1,48 @@
 #include "elements.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <new>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
+
 namespace tolvern {
+
+namespace {
+constexpr size_t FirstBlock = 64;
+constexpr size_t LargeBlockBytes = size_t{2} << 20;
+}  // namespace
+
+TCompElement& ElementArena::New() {
+  if (blocks_.empty() || blocks_.back().used == blocks_.back().capacity) {
+    const size_t previous = blocks_.empty() ? FirstBlock / 2 : blocks_.back().capacity;
+    const size_t capacity = std::min(previous * 2, LargeBlockBytes / sizeof(TCompElement));
+    const size_t bytes = capacity * sizeof(TCompElement);
+    void* memory = nullptr;
+    if (bytes * 2 > LargeBlockBytes) {
+      memory = std::aligned_alloc(LargeBlockBytes, LargeBlockBytes);
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+      if (memory) madvise(memory, LargeBlockBytes, MADV_HUGEPAGE);
+#endif
+    } else {
+      memory = std::aligned_alloc(alignof(TCompElement), bytes);
+    }
+    if (!memory) throw std::bad_alloc();
+    blocks_.push_back({static_cast<TCompElement*>(memory), 0, capacity});
+  }
+  Block& block = blocks_.back();
+  return *new (block.items + block.used++) TCompElement();
+}
+
+void ElementArena::Clear() {
+  for (Block& block : blocks_) {
+    for (size_t i = 0; i < block.used; ++i) block.items[i].~TCompElement();
+    std::free(block.items);
+  }
+  blocks_.clear();
+}
 
 ElementKind KindOfElement(const TCompElement& element) {
   if (element.Link) return ElementKind::Reference;
@@ -19,7 +61,7 @@ TCompElement* DefinitionTable::FindDefinition(std::string_view name) const {
 }
 
 TCompElement* DefinitionTable::AppendDefinition(std::string_view name, int32_t line) {
-  TCompElement& record = arena_.emplace_back();
+  TCompElement& record = arena_.New();
   record.Text = std::string(name);
   record.Repeat = 1;
   record.Line = line;
@@ -33,7 +75,7 @@ TCompElement* DefinitionTable::AppendDefinition(std::string_view name, int32_t l
 
 TCompElement* DefinitionTable::AppendElement(TCompElement*& tail, std::string text, int32_t repeat,
                                              TCompElement* link, uint32_t places) {
-  TCompElement& element = arena_.emplace_back();
+  TCompElement& element = arena_.New();
   element.Text = std::move(text);
   element.Link = link;
   element.Places = places;
@@ -54,7 +96,7 @@ void DefinitionTable::Rename(TCompElement* record, std::string text) {
 
 void DefinitionTable::Clear() {
   index_.clear();
-  arena_.clear();
+  arena_.Clear();
   head_ = last_ = nullptr;
   records_ = 0;
 }

@@ -4,15 +4,6 @@
 
 namespace tolvern {
 
-int PlaceOfSymbol(char c) {
-  const auto at = BellSymbols.find(c);
-  return at == std::string_view::npos ? 0 : static_cast<int>(at) + 1;
-}
-
-char BellSymbol(long long k) {
-  return (k >= 1 && k <= MaxStage) ? BellSymbols[static_cast<size_t>(k - 1)] : '\0';
-}
-
 TRow RoundsRow() {
   TRow row;
   for (uint8_t p = 0; p < 16; ++p) row.bell[p] = p;

@@ -25,10 +25,21 @@ namespace tolvern {
 inline constexpr std::string_view BellSymbols = "1234567890ETabcd";
 inline constexpr int MaxStage = 16;
 
+namespace detail {
+constexpr std::array<uint8_t, 256> PlaceTable() {
+  std::array<uint8_t, 256> table{};
+  for (size_t i = 0; i < BellSymbols.size(); ++i) table[static_cast<uint8_t>(BellSymbols[i])] = static_cast<uint8_t>(i + 1);
+  return table;
+}
+inline constexpr std::array<uint8_t, 256> PlaceOfByte = PlaceTable();
+}  // namespace detail
+
 // 1-based place of a bell symbol, 0 for a character that is no bell.
-int PlaceOfSymbol(char c);
+inline int PlaceOfSymbol(char c) { return detail::PlaceOfByte[static_cast<uint8_t>(c)]; }
 // Symbol of bell k (1-based); '\0' when k is outside 1..16.
-char BellSymbol(long long k);
+inline char BellSymbol(long long k) {
+  return (k >= 1 && k <= 16) ? BellSymbols[static_cast<size_t>(k - 1)] : '\0';
+}
 
 struct alignas(16) TRow {
   std::array<uint8_t, 16> bell;
