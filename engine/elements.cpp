@@ -68,7 +68,6 @@ TCompElement* DefinitionTable::AppendDefinition(std::string_view name, int32_t l
   record.Kind = ElementKind::Definition;
   if (last_) last_->Link = &record; else head_ = &record;
   last_ = &record;
-  ++records_;
   index_.emplace(record.Text, &record);
   return &record;
 }
@@ -98,7 +97,6 @@ void DefinitionTable::Clear() {
   index_.clear();
   arena_.Clear();
   head_ = last_ = nullptr;
-  records_ = 0;
 }
 
 }  // namespace tolvern

@@ -78,14 +78,11 @@ class DefinitionTable {
   // Releases every record and element of the run.
   void Clear();
 
-  size_t RecordCount() const { return records_; }
-
  private:
   ElementArena arena_;
   std::unordered_map<std::string, TCompElement*> index_;
   TCompElement* head_ = nullptr;
   TCompElement* last_ = nullptr;
-  size_t records_ = 0;
 };
 
 }  // namespace tolvern

@@ -184,11 +184,6 @@ void MusicAnalysis::CollectCounts() {
   }
 }
 
-const std::vector<MusicPattern>& MusicAnalysis::Patterns() {
-  CollectCounts();
-  return patterns_;
-}
-
 void MusicAnalysis::WriteSection(LineSink* proof) {
   CollectCounts();
   const size_t stage = static_cast<size_t>(stage_);

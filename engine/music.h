@@ -36,7 +36,6 @@ class MusicAnalysis {
   void WriteSection(LineSink* proof);
 
   size_t MusicPatternCount() const { return patterns_.size(); }
-  const std::vector<MusicPattern>& Patterns();
   bool DefaultMusicSet = false;
   bool Comb7890Set = false;
 
