@@ -196,6 +196,10 @@ void Prover::RingChange(const TCompElement& change) {
   }
   if (settings_.MaxChanges > 0 && ChangeCount >= settings_.MaxChanges)
     StopTouch("Proof stopped after " + std::to_string(settings_.MaxChanges) + " changes");
+  else if (RunControl* control = settings_.Control) {
+    control->PublishChanges(ChangeCount);
+    if (control->StopRequested()) StopTouch(control->StopLine());
+  }
 }
 
 void Prover::ExpandRowEvent(const TCompElement* definition, bool inert) {
@@ -218,8 +222,11 @@ void Prover::CountIdleWork(const TCompElement& element) {
   const bool printed =
       element.Kind == ElementKind::String || element.Kind == ElementKind::Marker || settings_.DebugProof;
   idleWork_ += 1 + (printed ? static_cast<int64_t>(element.Text.size() / 16) : 0);
-  if (settings_.MaxIdleWork > 0 && idleWork_ > settings_.MaxIdleWork && !Halted)
+  if (Halted) return;
+  if (settings_.MaxIdleWork > 0 && idleWork_ > settings_.MaxIdleWork)
     StopTouch("Proof stopped: " + std::to_string(settings_.MaxIdleWork) + " steps of work with no change rung");
+  else if (settings_.Control && settings_.Control->StopRequested())
+    StopTouch(settings_.Control->StopLine());
 }
 
 void Prover::StopTouch(const std::string& line) {

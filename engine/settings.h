@@ -2,8 +2,10 @@
 // flags and the limits.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
+#include <mutex>
 #include <string>
 
 #include "output.h"
@@ -13,6 +15,36 @@ namespace tolvern {
 // Shows a warning (header, carriage return, detail) and returns when the user
 // has closed it. The command line supplies none.
 using WarningBox = std::function<void(const std::string& text)>;
+
+// Lets another thread stop a run in order and watch how far it has got. The
+// prover tests the request with every change and every step of work with no
+// change rung, as often as its other stop limits.
+class RunControl {
+ public:
+  // The first request wins; `line` is what the stopped proof writes.
+  void RequestStop(const std::string& line) {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      if (stop_.load(std::memory_order_relaxed)) return;
+      line_ = line;
+    }
+    stop_.store(true, std::memory_order_release);
+  }
+  bool StopRequested() const { return stop_.load(std::memory_order_acquire); }
+  std::string StopLine() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return line_;
+  }
+
+  void PublishChanges(int64_t changes) { changes_.store(changes, std::memory_order_relaxed); }
+  int64_t ChangesRung() const { return changes_.load(std::memory_order_relaxed); }
+
+ private:
+  std::atomic<bool> stop_{false};
+  std::atomic<int64_t> changes_{0};
+  mutable std::mutex mutex_;
+  std::string line_;
+};
 
 struct RunSettings {
   LineSink* ProgressOutput = nullptr;
@@ -36,6 +68,7 @@ struct RunSettings {
   int64_t MaxIdleWork = 2'000'000;
 
   WarningBox ShowWarning;
+  RunControl* Control = nullptr;
 };
 
 // The stage limit is kept within 12 to 16, as the settings file keeps it.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <thread>
 
 #include "helpers.h"
@@ -91,6 +92,49 @@ TEST(RunProof, EnginesInParallelThreadsDoNotDisturbEachOther) {
   EXPECT_EQ(failures, std::vector<int>(4, 0));
   EXPECT_EQ(expectedMajor.result.changes, 112);
   EXPECT_EQ(expectedMinor.result.outcome, ProofOutcome::Conflicting);
+}
+
+TEST(RunControl, AnotherThreadStopsAnEndlessTouchInOrder) {
+  // 10^12 changes of repeated rows: nothing else would stop it for hours.
+  const std::string endless = "6 BELLS\nT = 1000000 A\nA = 1000000 L\nL = &x16x16x16,+12\nCONFLICT =\n";
+  LineList proof, compatible, progress;
+  RunControl control;
+  Engine engine;
+  engine.ProofOutput = &proof;
+  engine.CompatibleOutput = &compatible;
+  engine.ProgressOutput = &progress;
+  engine.Control = &control;
+  std::thread stopper([&] {
+    while (control.ChangesRung() < 100000) std::this_thread::yield();
+    control.RequestStop("Proof stopped by the user");
+    control.RequestStop("a later request is not the one shown");
+  });
+  const RunResult result = engine.RunProof(SplitLines(endless));
+  stopper.join();
+  EXPECT_EQ(result.outcome, ProofOutcome::Stopped);
+  EXPECT_GE(result.changes, 100000);
+  EXPECT_EQ(std::count(proof.lines.begin(), proof.lines.end(), "Proof stopped by the user"), 1);
+  EXPECT_EQ(progress.lines[progress.lines.size() - 2], "Proof stopped by the user");
+  EXPECT_EQ(progress.lines.back(), "Number changes generated=" + std::to_string(result.changes));
+  EXPECT_FALSE(testing::Contains(progress.lines, "Rounds were found"));
+  EXPECT_FALSE(testing::Contains(progress.lines, "Conflicting rows were found"));
+}
+
+TEST(RunControl, AStopAlsoEndsWorkWithNoChangeRung) {
+  // Strings printed a billion times ring nothing; the idle limit is lifted.
+  LineList proof, progress;
+  RunControl control;
+  control.RequestStop("Proof stopped by the user");
+  Engine engine;
+  engine.ProofOutput = &proof;
+  engine.ProgressOutput = &progress;
+  engine.Control = &control;
+  engine.MaxIdleWork = 0;
+  engine.ShowMusic = false;
+  const RunResult result = engine.RunProof(SplitLines("6 BELLS\nT = 1000000000 S\nS = \"x\"\n"));
+  EXPECT_EQ(result.outcome, ProofOutcome::Stopped);
+  EXPECT_EQ(proof.lines.front(), "Proof stopped by the user");
+  EXPECT_FALSE(testing::Contains(proof.lines, "x"));
 }
 
 TEST(SplitLines, AcceptsEveryLineEnd) {
