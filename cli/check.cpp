@@ -20,7 +20,8 @@ namespace {
 constexpr const char* CheckUsage =
     "usage: tolvern check [options] FILE...   proves every FILE, one engine per core\n"
     "  --jobs N, -j N       prove N files at a time (default: one per core)\n"
-    "  --max-bells N        largest stage accepted, 12 to 16 (default 12)\n"
+    "  --max-bells N        largest stage accepted, 12 to 16 (default: MaxNumberBells\n"
+    "                       in TOLVERN.INI in the current folder, else 12)\n"
     "  --max-changes N      stop each touch in order after N changes (default: no limit)\n"
     "A FOLDER given as FILE stands for its composition files (.dou .min .tri .maj .cat\n"
     ".roy .cin .max .sex .fou .sep .six .sir), sorted by name. One line is printed per\n"
@@ -208,6 +209,7 @@ int RunCheck(const std::vector<std::string>& arguments, std::ostream& out, std::
   std::vector<std::string> paths;
   bool optionsEnded = false;
   bool anyFile = false;
+  bool maxBellsGiven = false;
   for (size_t i = 0; i < arguments.size(); ++i) {
     const std::string& arg = arguments[i];
     const auto value = [&]() -> std::optional<long long> {
@@ -225,6 +227,7 @@ int RunCheck(const std::vector<std::string>& arguments, std::ostream& out, std::
       const auto n = value();
       if (!n) return UsageError(err, "--max-bells needs a number");
       options.maxBells = ClampMaxNumberBells(*n);
+      maxBellsGiven = true;
     } else if (!optionsEnded && arg == "--max-changes") {
       const auto n = value();
       if (!n) return UsageError(err, "--max-changes needs a number of changes");
@@ -247,6 +250,7 @@ int RunCheck(const std::vector<std::string>& arguments, std::ostream& out, std::
   }
   if (!anyFile) return UsageError(err, "no composition FILE given");
   if (paths.empty()) return UsageError(err, "no composition files to check");
+  if (!maxBellsGiven) options.maxBells = MaxBellsFromSettingsFile(err);
 
   unsigned jobs = options.jobs;
   if (jobs == 0) jobs = std::max(1u, std::thread::hardware_concurrency());

@@ -13,6 +13,7 @@
 #include "check.h"
 #include "file_sink.h"
 #include "run.h"
+#include "app_settings.h"
 
 namespace tolvern {
 
@@ -26,7 +27,8 @@ constexpr const char* Usage =
     "  --debug LIST         comma-separated subset of parse,symtab,proof\n"
     "  --no-music           leave out the music table\n"
     "  --no-work            leave out the lead and place-bell tables\n"
-    "  --max-bells N        largest stage accepted, 12 to 16 (default 12)\n"
+    "  --max-bells N        largest stage accepted, 12 to 16 (default: MaxNumberBells\n"
+    "                       in TOLVERN.INI in the current folder, else 12)\n"
     "  --max-changes N      stop the touch in order after N changes (default: no limit)\n"
     "  --max-idle N         stop the touch in order after N steps of work with no change\n"
     "                       rung (default 2000000; 0: no limit)\n"
@@ -70,6 +72,7 @@ struct ProveOptions {
   bool debugParse = false, debugSymTab = false, debugProof = false;
   bool showMusic = true, showWork = true;
   int maxBells = 12;
+  bool maxBellsGiven = false;
   long long maxChanges = 0;
   long long maxIdle = RunSettings{}.MaxIdleWork;
 };
@@ -110,6 +113,7 @@ std::string ParseProveArguments(const std::vector<std::string>& args, ProveOptio
       const auto n = ParseNumber(v);
       if (!n) return "--max-bells needs a number, not '" + v + "'";
       options.maxBells = ClampMaxNumberBells(*n);
+      options.maxBellsGiven = true;
     } else if (arg == "--max-changes") {
       if (!value(v)) return "--max-changes needs a number";
       const auto n = ParseNumber(v);
@@ -144,6 +148,7 @@ int Prove(const std::vector<std::string>& args) {
   ProveOptions options;
   const std::string problem = ParseProveArguments(args, options);
   if (!problem.empty()) return UsageError(problem);
+  if (!options.maxBellsGiven) options.maxBells = MaxBellsFromSettingsFile(std::cerr);
 
   std::vector<std::string> lines;
   if (!ReadCompositionFile(options.file, lines)) {
@@ -217,6 +222,18 @@ bool ReadCompositionFile(const std::string& path, std::vector<std::string>& line
   }
   lines = SplitLines(bytes);
   return true;
+}
+
+int MaxBellsFromSettingsFile(std::ostream& err) {
+  std::string warning;
+  const int maxBells = MaxNumberBellsSetting(".", &warning);
+  if (!warning.empty()) {
+    // The message box's two lines, joined for one line of standard error.
+    const size_t gap = warning.find("\n\n");
+    if (gap != std::string::npos) warning.replace(gap, 2, "; ");
+    err << "tolvern: " << warning << "\n";
+  }
+  return maxBells;
 }
 
 int RunCommandLine(const std::vector<std::string>& arguments) {

@@ -1,6 +1,7 @@
 // The `tolvern` command line.
 #pragma once
 
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -14,5 +15,10 @@ int RunCommandLine(const std::vector<std::string>& arguments);
 // Reads a composition file ("-" for standard input) as lines; false when it
 // cannot be read.
 bool ReadCompositionFile(const std::string& path, std::vector<std::string>& lines);
+
+// The stage limit when --max-bells is not given: MaxNumberBells from
+// TOLVERN.INI in the current folder, as the window reads it (12 when there is
+// none). A value above 16 becomes 16 with a warning line on `err`.
+int MaxBellsFromSettingsFile(std::ostream& err);
 
 }  // namespace tolvern

@@ -39,6 +39,7 @@ class CommandLine : public ::testing::Test {
   // Runs tolvern with `args` (already quoted), standard output and error to files.
   int Run(const std::string& args, const std::string& stdinFile = "") {
     std::string command = std::string(TOLVERN_BINARY) + " " + args + " >" + Path("stdout") + " 2>" + Path("stderr");
+    if (runInTestFolder_) command = "cd " + dir_.string() + " && " + command;
     if (!stdinFile.empty()) command += " <" + stdinFile;
     const int status = std::system(command.c_str());
     out_ = Read(Path("stdout"));
@@ -47,6 +48,7 @@ class CommandLine : public ::testing::Test {
   }
 
   fs::path dir_;
+  bool runInTestFolder_ = false;  // else the test program's current folder
   std::string out_, err_;
 };
 
@@ -117,6 +119,26 @@ TEST_F(CommandLine, MaxBellsGovernsTheStageLine) {
   EXPECT_EQ(Run("prove --max-bells 13 " + fourteen), 2);
   EXPECT_EQ(Run("prove --max-bells 8 " + Write("t.tri", "12 BELLS\nT = +x, +x\n")), 0);  // brought up to 12
   EXPECT_EQ(Run("prove --max-bells many " + fourteen), 3);
+}
+
+TEST_F(CommandLine, SettingsFileInTheCurrentFolderGivesTheStageLimit) {
+  runInTestFolder_ = true;
+  const std::string sixteen = Write("s.six", "16 BELLS\nT = +x, +x\n");
+  EXPECT_EQ(Run("prove " + sixteen), 2);  // no settings file: 12
+  Write("TOLVERN.INI", "[TOLVERN]\r\nMaxNumberBells=16\r\n");
+  EXPECT_EQ(Run("prove " + sixteen), 0);
+  EXPECT_EQ(err_, "Rounds were found\nNumber changes generated=2\n");
+  EXPECT_EQ(Run("check " + sixteen), 0);
+  EXPECT_EQ(Run("prove --max-bells 12 " + sixteen), 2);
+  EXPECT_EQ(Run("check --max-bells 12 " + sixteen), 1);
+
+  Write("TOLVERN.INI", "[TOLVERN]\nMaxNumberBells=20\n");
+  EXPECT_EQ(Run("prove --progress " + Path("g") + " " + sixteen), 0);
+  EXPECT_EQ(err_,
+            "tolvern: Error in \"TOLVERN.INI\" file, MaxNumberBells is out of range; "
+            "MaxNumberBells has been set to 16\n");
+  EXPECT_EQ(Run("check " + sixteen), 0);
+  EXPECT_EQ(err_.rfind("tolvern: Error in \"TOLVERN.INI\" file", 0), 0u);
 }
 
 TEST_F(CommandLine, MaxChangesStopsARunaway) {
