@@ -19,7 +19,7 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
 workloads=("$@")
-[ ${#workloads[@]} -eq 0 ] && workloads=(repeats distinct long peal everyrow check)
+[ ${#workloads[@]} -eq 0 ] && workloads=(repeats distinct long peal everyrow check gui)
 
 echo "TOLVERN benchmarks, $(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')"
 echo "Times are medians; every workload runs on one core (processor ${TOLVERN_BENCH_CPU:-0}) unless said otherwise."
@@ -49,6 +49,13 @@ for workload in "${workloads[@]}"; do
       ;;
     everyrow)
       "${PIN[@]}" "$BENCH" everyrow --out "$work/everyrow.txt"
+      ;;
+    gui)
+      if [ -x "$BUILD/tolvern_gui_bench" ]; then
+        QT_QPA_PLATFORM=offscreen "${PIN[@]}" "$BUILD/tolvern_gui_bench"
+      else
+        echo "gui: $BUILD/tolvern_gui_bench is not built (configure with -DTOLVERN_GUI=ON)"
+      fi
       ;;
     *)
       "${PIN[@]}" "$BENCH" "$workload"

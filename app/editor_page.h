@@ -1,0 +1,70 @@
+// One page of the window: a Scintilla editor that knows the page behaviours
+// (whole-text colour, underlined stretches, showing the end, text replaced
+// even while read-only).
+#pragma once
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QColor>
+#include <QFont>
+
+#include "page_text.h"
+
+namespace tolvern::app {
+
+class EditorPage : public QsciScintilla {
+  Q_OBJECT
+
+ public:
+  // Text styles: plain, and underlined (proof output).
+  static constexpr int PlainStyle = 0;
+  static constexpr int UnderlinedStyle = 1;
+
+  EditorPage(const QString& name, QWidget* parent = nullptr);
+
+  void SetPageFont(const QFont& font);
+  QColor TextColour() const { return colour_; }
+  // Colours the whole text, as selecting all and setting its colour does.
+  void SetTextColour(const QColor& colour);
+  // Replaces the text (also while read-only); the undo history starts afresh.
+  void SetDisplayText(const DisplayText& text);
+  void SetPlainText(const QString& text);
+  void SetUtf8(const QByteArray& utf8);
+  // Removes all underlining.
+  void ClearUnderlining();
+  // The last line written back in place: caret at its end, scrolled into view.
+  void ShowEnd();
+  QByteArray Utf8() const;
+  int Lines() const;
+  void ClearUndoHistory();
+
+ signals:
+  // Every mouse press, with its buttons and keys, before the editor acts on it.
+  void MousePressed(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, bool doubleClick);
+  // A double click on a line (0-based).
+  void LineDoubleClicked(int line);
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ public:
+  // Whether the editor offers its own context menu (the input page does not:
+  // its right click shows the line numbers).
+  void SetContextMenuOffered(bool offered) { contextMenu_ = offered; }
+
+ private:
+  template <typename Change>
+  void Writable(Change change);
+  void StylePlainUpTo(int position);
+
+  QColor colour_;
+  bool contextMenu_ = true;
+};
+
+// "Courier New" where it is installed, else the system's fixed-width font;
+// characters `pixels` high.
+QFont PageFont(int pixels);
+
+}  // namespace tolvern::app

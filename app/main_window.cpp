@@ -1,0 +1,785 @@
+#include "main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QShowEvent>
+#include <QKeySequence>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "editor_page.h"
+#include "help_texts.h"
+#include "platform.h"
+#include "stage_filters.h"
+
+// Pictures of the tool bar, linked in from a static library.
+static void InitResources() { Q_INIT_RESOURCE(resources); }
+
+namespace tolvern::app {
+
+namespace {
+
+constexpr int PageFontPixels = 15;
+
+QColor WindowTextColour() { return QApplication::palette().color(QPalette::WindowText); }
+
+const QColor StaleColour = Qt::red;
+const QColor LineNumberColour = Qt::blue;
+
+}  // namespace
+
+MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(dialogs) {
+  InitResources();
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("TOLVERN"));
+  setWindowIcon(QIcon(QStringLiteral(":/icons/tolvern.svg")));
+  startFolder_ = QDir::currentPath();
+  resize(586, 446);
+
+  runner_ = new ProofRunner([this](const QString& text) { dialogs_.Warning(this, QStringLiteral("Warning"), text); },
+                            this);
+  connect(runner_, &ProofRunner::Finished, this, &MainWindow::ProofFinished);
+  progressTimer_ = new QTimer(this);
+  progressTimer_->setInterval(250);
+  connect(progressTimer_, &QTimer::timeout, this, &MainWindow::ShowProofProgress);
+
+  CreateActions();
+  CreateMenus();
+  CreateToolBar();
+
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  CreatePages();
+  CreateMemo();
+  // The pages' place stays taken while they are hidden, so the memo keeps to
+  // the bottom edge.
+  auto* pageArea = new QWidget(central);
+  auto* pageLayout = new QVBoxLayout(pageArea);
+  pageLayout->setContentsMargins(0, 0, 0, 0);
+  pageLayout->addWidget(PageControl1);
+  layout->addWidget(pageArea, 1);
+  layout->addWidget(MemoProgress);
+  setCentralWidget(central);
+
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, &MainWindow::StopClick);
+}
+
+MainWindow::~MainWindow() { runner_->StopAllAndWait(); }
+
+// ---------------------------------------------------------------- building
+
+QAction* MainWindow::Item(QMenu* menu, const QString& name, const QString& caption, void (MainWindow::*command)()) {
+  auto* action = menu->addAction(caption);
+  action->setObjectName(name);
+  if (command) connect(action, &QAction::triggered, this, command);
+  return action;
+}
+
+QAction* MainWindow::CheckItem(QMenu* menu, const QString& name, const QString& caption, bool checked) {
+  auto* action = Item(menu, name, caption, nullptr);
+  action->setCheckable(true);
+  action->setChecked(checked);
+  return action;
+}
+
+void MainWindow::CreateActions() {
+  const auto button = [this](const QString& name, const QString& hint, const QString& icon, void (MainWindow::*command)()) {
+    auto* action = new QAction(QIcon(QStringLiteral(":/icons/") + icon), hint, this);
+    action->setObjectName(name);
+    action->setToolTip(hint);
+    if (command) connect(action, &QAction::triggered, this, command);
+    return action;
+  };
+  SpeedButtonNew = button(QStringLiteral("SpeedButtonNew"), QStringLiteral("New"), QStringLiteral("new.svg"),
+                          &MainWindow::New1Click);
+  SpeedButtonOpen = button(QStringLiteral("SpeedButtonOpen"), QStringLiteral("Open..."), QStringLiteral("open.svg"),
+                           &MainWindow::SpeedButtonOpenClick);
+  SpeedButtonSave = button(QStringLiteral("SpeedButtonSave"), QStringLiteral("Save"), QStringLiteral("save.svg"),
+                           &MainWindow::SpeedButtonSaveClick);
+  SpeedButtonPrint = button(QStringLiteral("SpeedButtonPrint"), QStringLiteral("Print..."),
+                            QStringLiteral("print.svg"), &MainWindow::Print1Click);
+  SpeedButtonProve = button(QStringLiteral("SpeedButtonProve"), QStringLiteral("Prove"), QStringLiteral("prove.svg"),
+                            &MainWindow::Prove1Click);
+  SpeedButtonStop = button(QStringLiteral("SpeedButtonStop"), QStringLiteral("Stop (Esc)"),
+                           QStringLiteral("stop.svg"), &MainWindow::StopClick);
+  for (QAction* hidden : {SpeedButtonSave, SpeedButtonPrint, SpeedButtonProve, SpeedButtonStop})
+    hidden->setVisible(false);
+}
+
+void MainWindow::CreateMenus() {
+  QMenuBar* bar = menuBar();
+
+  File1 = bar->addMenu(QStringLiteral("&File"));
+  File1->setObjectName(QStringLiteral("File1"));
+  New1 = Item(File1, QStringLiteral("New1"), QStringLiteral("&New"), &MainWindow::New1Click);
+  Open1 = File1->addMenu(QStringLiteral("&Open"));
+  Open1->setObjectName(QStringLiteral("Open1"));
+  for (int index = 1; index <= static_cast<int>(StageFilters.size()); ++index) {
+    const StageFilter& filter = StageFilters[index - 1];
+    QAction* item = Item(Open1, QString::fromLatin1(filter.item), QString::fromLatin1(filter.caption), nullptr);
+    connect(item, &QAction::triggered, this, [this, index] { OpenCompositionFile(index); });
+    openItems_.push_back(item);
+  }
+  Save1 = Item(File1, QStringLiteral("Save1"), QStringLiteral("&Save"), nullptr);
+  connect(Save1, &QAction::triggered, this, [this] { Save1Click(); });
+  SaveAs1 = Item(File1, QStringLiteral("SaveAs1"), QStringLiteral("Save &As..."), nullptr);
+  connect(SaveAs1, &QAction::triggered, this, [this] { SaveAs1Click(); });
+  File1->addSeparator()->setObjectName(QStringLiteral("N2"));
+  Prove1 = Item(File1, QStringLiteral("Prove1"), QStringLiteral("Pro&ve"), &MainWindow::Prove1Click);
+  File1->addSeparator()->setObjectName(QStringLiteral("N3"));
+  Explorer1 = Item(File1, QStringLiteral("Explorer1"), QStringLiteral("&Explorer..."), &MainWindow::Explorer1Click);
+  Print1 = Item(File1, QStringLiteral("Print1"), QStringLiteral("&Print..."), &MainWindow::Print1Click);
+  PrinterSetup1 = Item(File1, QStringLiteral("PrinterSetup1"), QStringLiteral("Printer Set&up..."),
+                       &MainWindow::PrinterSetup1Click);
+  File1->addSeparator()->setObjectName(QStringLiteral("N1"));
+  Exit1 = Item(File1, QStringLiteral("Exit1"), QStringLiteral("E&xit"), nullptr);
+  connect(Exit1, &QAction::triggered, this, &QWidget::close);
+  for (QAction* off : {Save1, SaveAs1, Prove1, Print1}) off->setEnabled(false);
+
+  Edit1 = bar->addMenu(QStringLiteral("&Edit"));
+  Edit1->setObjectName(QStringLiteral("Edit1"));
+  Del1 = Item(Edit1, QStringLiteral("Del1"), QStringLiteral("&Del"), &MainWindow::Del1Click);
+  Cut1 = Item(Edit1, QStringLiteral("Cut1"), QStringLiteral("Cu&t"), &MainWindow::Cut1Click);
+  Copy1 = Item(Edit1, QStringLiteral("Copy1"), QStringLiteral("&Copy"), &MainWindow::Copy1Click);
+  Paste1 = Item(Edit1, QStringLiteral("Paste1"), QStringLiteral("&Paste"), &MainWindow::Paste1Click);
+  SelectAll1 = Item(Edit1, QStringLiteral("SelectAll1"), QStringLiteral("Select A&ll"), &MainWindow::SelectAll1Click);
+  Edit1->menuAction()->setEnabled(false);
+
+  Show1 = bar->addMenu(QStringLiteral("&Show"));
+  Show1->setObjectName(QStringLiteral("Show1"));
+  Music1 = CheckItem(Show1, QStringLiteral("Music1"), QStringLiteral("&Musical Changes"), true);
+  WorkDone1 = CheckItem(Show1, QStringLiteral("WorkDone1"), QStringLiteral("&Work For Each Bell"), true);
+  SIRIL1 = CheckItem(Show1, QStringLiteral("SIRIL1"), QStringLiteral("micro&SIRIL Output"), false);
+  SIRIL1->setVisible(false);
+  connect(SIRIL1, &QAction::triggered, this, &MainWindow::SIRIL1Click);
+
+  Method1 = bar->addMenu(QStringLiteral("&Method"));
+  Method1->setObjectName(QStringLiteral("Method1"));
+  SearchSIRILLibraries1 = Item(Method1, QStringLiteral("SearchSIRILLibraries1"),
+                               QStringLiteral("&Search microSIRIL Libraries"), &MainWindow::SearchSIRILLibraries1Click);
+  Method1->menuAction()->setVisible(false);
+
+  Debug1 = bar->addMenu(QStringLiteral("Debug"));
+  Debug1->setObjectName(QStringLiteral("Debug1"));
+  Parse1 = CheckItem(Debug1, QStringLiteral("Parse1"), QStringLiteral("Parse"), false);
+  SymTab1 = CheckItem(Debug1, QStringLiteral("SymTab1"), QStringLiteral("SymTab"), false);
+  Proof1 = CheckItem(Debug1, QStringLiteral("Proof1"), QStringLiteral("Proof"), false);
+  Debug1->menuAction()->setVisible(false);
+
+  Unsaved1 = bar->addAction(QStringLiteral("Unsaved"));
+  Unsaved1->setObjectName(QStringLiteral("Unsaved1"));
+  Unsaved1->setEnabled(false);
+  Unsaved1->setVisible(false);
+
+  Help1 = bar->addMenu(QStringLiteral("&Help"));
+  Help1->setObjectName(QStringLiteral("Help1"));
+  About1 = Item(Help1, QStringLiteral("About1"), QStringLiteral("&About"), nullptr);
+  connect(About1, &QAction::triggered, this, [this] { ShowHelp(AboutText()); });
+  PredefinedNames1 = Item(Help1, QStringLiteral("PredefinedNames1"), QStringLiteral("&Predefined  Names"), nullptr);
+  connect(PredefinedNames1, &QAction::triggered, this, [this] { ShowHelp(PredefinedNamesText()); });
+  SpecialPrintablCharacters1 = Item(Help1, QStringLiteral("SpecialPrintablCharacters1"),
+                                    QStringLiteral("&Special Printable Characters"), nullptr);
+  connect(SpecialPrintablCharacters1, &QAction::triggered, this, [this] { ShowHelp(SpecialCharactersText()); });
+  Example1 = Item(Help1, QStringLiteral("Example1"), QStringLiteral("&Example"), nullptr);
+  connect(Example1, &QAction::triggered, this, [this] { ShowHelp(ExampleText()); });
+}
+
+void MainWindow::CreateToolBar() {
+  Panel1 = addToolBar(QStringLiteral("Tools"));
+  Panel1->setObjectName(QStringLiteral("Panel1"));
+  Panel1->setMovable(false);
+  Panel1->setFloatable(false);
+  Panel1->toggleViewAction()->setVisible(false);
+  Panel1->setIconSize(QSize(20, 20));
+  for (QAction* action : {SpeedButtonNew, SpeedButtonOpen, SpeedButtonSave, SpeedButtonPrint}) Panel1->addAction(action);
+  // A wider gap sets Prove apart from the other four.
+  auto* gap = new QWidget(Panel1);
+  gap->setFixedWidth(32);
+  Panel1->addWidget(gap);
+  Panel1->addAction(SpeedButtonProve);
+  Panel1->addAction(SpeedButtonStop);
+  for (QAction* action : Panel1->actions())
+    if (QWidget* widget = Panel1->widgetForAction(action))
+      if (auto* toolButton = qobject_cast<QToolButton*>(widget)) {
+        toolButton->setObjectName(action->objectName() + QStringLiteral("Button"));
+        toolButton->setAccessibleName(action->toolTip());
+      }
+}
+
+void MainWindow::CreatePages() {
+  PageControl1 = new QTabWidget(this);
+  PageControl1->setObjectName(QStringLiteral("PageControl1"));
+  const QFont font = PageFont(PageFontPixels);
+
+  RichEditInput = new EditorPage(QStringLiteral("Input"));
+  RichEditInput->setObjectName(QStringLiteral("RichEditInput"));
+  RichEditInput->setToolTip(
+      QStringLiteral("The input text; press right mouse button to show/remove line numbers"));
+  RichEditInput->SetContextMenuOffered(false);
+  RichEditInput->setTabIndents(false);
+  RichEditInput->setIndentationsUseTabs(true);
+
+  RichEditProofOutput = new EditorPage(QStringLiteral("Proof"));
+  RichEditProofOutput->setObjectName(QStringLiteral("RichEditProofOutput"));
+  RichEditProofOutput->setToolTip(QStringLiteral("The output of the proving process"));
+
+  RichEditSIRIL = new EditorPage(QStringLiteral("SIRIL"));
+  RichEditSIRIL->setObjectName(QStringLiteral("RichEditSIRIL"));
+  RichEditSIRIL->setToolTip(QStringLiteral("The output from MSIRIL"));
+
+  RichEditTOLVERNcompatibility = new EditorPage(QStringLiteral("TOLVERN"));
+  RichEditTOLVERNcompatibility->setObjectName(QStringLiteral("RichEditTOLVERNcompatibility"));
+  RichEditTOLVERNcompatibility->setToolTip(QStringLiteral("the output from TOLVERN compatible with MSIRIL"));
+  RichEditTOLVERNcompatibility->setWrapMode(QsciScintilla::WrapWord);
+
+  for (EditorPage* page : {RichEditInput, RichEditProofOutput, RichEditSIRIL, RichEditTOLVERNcompatibility})
+    page->SetPageFont(font);
+  RichEditInput->SetTextColour(WindowTextColour());
+  for (EditorPage* page : {RichEditProofOutput, RichEditSIRIL, RichEditTOLVERNcompatibility}) {
+    page->SetTextColour(StaleColour);  // the pages' own font is red
+    page->setReadOnly(true);
+  }
+  RichEditProofOutput->SetPlainText(QStringLiteral("This is where the output of the TOLVERN proof program will go"));
+  RichEditSIRIL->SetPlainText(QStringLiteral("This is where the output of the micoSIRIL proof program will go"));
+  RichEditTOLVERNcompatibility->SetPlainText(
+      QStringLiteral("This is where the output of the microSIRIL compatible TOLVERN \nproof program will go\n"));
+
+  const auto addPage = [this](EditorPage* editor, const QString& name, const QString& caption) {
+    auto* sheet = new QWidget;
+    sheet->setObjectName(name);
+    auto* layout = new QVBoxLayout(sheet);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(editor);
+    PageControl1->addTab(sheet, caption);
+  };
+  addPage(RichEditInput, QStringLiteral("TabSheetInput"), QStringLiteral("Input"));
+  addPage(RichEditProofOutput, QStringLiteral("TabSheetProof"), QStringLiteral("Proof"));
+  addPage(RichEditSIRIL, QStringLiteral("TabSheetSIRIL"), QStringLiteral("SIRIL"));
+  addPage(RichEditTOLVERNcompatibility, QStringLiteral("TabSheetTOLVERN"), QStringLiteral("TOLVERN"));
+  PageControl1->setCurrentIndex(ProofPage);
+  PageControl1->setTabVisible(SirilPage, false);
+  PageControl1->setTabVisible(TolvernPage, false);
+  PageControl1->hide();
+
+  connect(RichEditInput, &QsciScintilla::textChanged, this, &MainWindow::RichEditInputChange);
+  connect(RichEditInput, &EditorPage::MousePressed, this, &MainWindow::ToggleLineNumbers);
+  connect(RichEditProofOutput, &EditorPage::LineDoubleClicked, this, &MainWindow::GoToLineOfMessage);
+}
+
+void MainWindow::CreateMemo() {
+  MemoProgress = new QPlainTextEdit(this);
+  MemoProgress->setObjectName(QStringLiteral("MemoProgress"));
+  MemoProgress->setAccessibleName(QStringLiteral("Progress"));
+  MemoProgress->setReadOnly(true);
+  MemoProgress->setFixedHeight(82);
+  MemoProgress->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  MemoProgress->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  MemoProgress->setFont(PageFont(PageFontPixels));
+  QPalette palette = MemoProgress->palette();
+  palette.setColor(QPalette::Base, QApplication::palette().color(QPalette::Button));
+  palette.setColor(QPalette::Text, Qt::black);
+  MemoProgress->setPalette(palette);
+  WriteMemo(QStringLiteral("Open an existing file or create a new one to start"));
+}
+
+// ---------------------------------------------------------------- state
+
+EditorPage* MainWindow::page(Page which) const {
+  switch (which) {
+    case InputPage: return RichEditInput;
+    case ProofPage: return RichEditProofOutput;
+    case SirilPage: return RichEditSIRIL;
+    case TolvernPage: return RichEditTOLVERNcompatibility;
+  }
+  return nullptr;
+}
+
+QStringList MainWindow::MemoLines() const {
+  const QString text = MemoProgress->toPlainText();
+  return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+}
+
+bool MainWindow::Modified() const { return modified_; }
+
+// The Unsaved item shows the flag; a hidden item reads as disabled, so the
+// flag is kept apart.
+void MainWindow::SetModified(bool modified) {
+  modified_ = modified;
+  Unsaved1->setEnabled(modified);
+}
+
+void MainWindow::SetCaption(const QString& path) {
+  setWindowTitle(path.isEmpty() ? QStringLiteral("TOLVERN") : QStringLiteral("TOLVERN - ") + path);
+}
+
+void MainWindow::WriteMemo(const QString& line) { MemoProgress->appendPlainText(line); }
+
+void MainWindow::ClearMemo() { MemoProgress->clear(); }
+
+void MainWindow::EnableDocumentCommands(bool withSave) {
+  PageControl1->show();
+  for (QAction* action : {Print1, SaveAs1, Prove1}) action->setEnabled(true);
+  Edit1->menuAction()->setEnabled(true);
+  for (QAction* button : {SpeedButtonSave, SpeedButtonPrint, SpeedButtonProve}) button->setVisible(true);
+  if (withSave) Save1->setEnabled(true);
+  SetProofRunning(ProofRunning());
+}
+
+// ---------------------------------------------------------------- commands
+
+void MainWindow::New1Click() {
+  if (ProofRunning()) return;
+  if (Modified() && !QuerySaveAFile()) return;
+  saveDialog_.folder = QString::fromStdString(settings_.workingFolder);
+  fileName_.clear();
+  ClearMemo();
+  RichEditInput->SetPlainText(QString());
+  document_ = NewDocument();
+  EnableDocumentCommands(false);
+  PageControl1->setCurrentIndex(InputPage);
+  WriteMemo(QStringLiteral("Opened NEW file"));
+  RichEditInput->setFocus();
+  SetModified(false);
+  SetCaption(QString());
+}
+
+void MainWindow::SIRIL1Click() {
+  const bool shown = SIRIL1->isChecked();
+  PageControl1->setTabVisible(SirilPage, shown);
+  PageControl1->setTabVisible(TolvernPage, shown);
+  if (shown) RichEditSIRIL->SetPlainText(QStringLiteral("Prove the composition to generate the output"));
+}
+
+// ---------------------------------------------------------------- editor page behaviours
+
+void MainWindow::RichEditInputChange() {
+  if (SuppressChangeTracking) return;
+  ++edits_;
+  SetModified(true);
+  MarkOutputStale();
+}
+
+void MainWindow::MarkOutputStale() {
+  for (EditorPage* output : {RichEditProofOutput, RichEditSIRIL, RichEditTOLVERNcompatibility})
+    output->SetTextColour(StaleColour);
+}
+
+void MainWindow::ToggleLineNumbers(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, bool doubleClick) {
+  SuppressChangeTracking = true;
+  if (buttons == Qt::RightButton && modifiers == Qt::NoModifier && !doubleClick) {
+    const int firstVisible = RichEditInput->firstVisibleLine();
+    int line = 0, index = 0;
+    RichEditInput->getCursorPosition(&line, &index);
+    QStringList lines = QString::fromUtf8(RichEditInput->Utf8()).split(QLatin1Char('\n'));
+    RichEditInput->setUpdatesEnabled(false);
+    if (!lineNumbersShown_) {
+      RichEditInput->SetTextColour(LineNumberColour);
+      for (qsizetype i = 0; i < lines.size(); ++i)
+        lines[i].prepend((QStringLiteral("   ") + QString::number(i + 1) + QLatin1Char(':')).right(4));
+      RichEditInput->SetPlainText(lines.join(QLatin1Char('\n')));
+      RichEditInput->setReadOnly(true);
+      index += 4;
+    } else {
+      RichEditInput->setReadOnly(false);
+      RichEditInput->SetTextColour(WindowTextColour());
+      for (qsizetype i = lines.size() - 1; i >= 0; --i) lines[i].remove(0, 4);
+      RichEditInput->SetPlainText(lines.join(QLatin1Char('\n')));
+      index = std::max(0, index - 4);
+    }
+    lineNumbersShown_ = !lineNumbersShown_;
+    RichEditInput->setCursorPosition(line, index);
+    RichEditInput->setFirstVisibleLine(firstVisible);
+    RichEditInput->setUpdatesEnabled(true);
+  }
+  SuppressChangeTracking = false;
+  RichEditInput->ClearUndoHistory();
+}
+
+void MainWindow::GoToLineOfMessage(int line) {
+  static const QRegularExpression lineNumber(QStringLiteral("\\bline (\\d+)\\b"));
+  const auto textOf = [this](int at) { return RichEditProofOutput->text(at); };
+  QRegularExpressionMatch match = lineNumber.match(textOf(line));
+  // A header whose line is named in its detail line, just below.
+  if (!match.hasMatch() && !textOf(line).startsWith(QLatin1Char(' ')) && textOf(line + 1).startsWith(QLatin1Char(' ')))
+    match = lineNumber.match(textOf(line + 1));
+  if (!match.hasMatch()) return;
+  const int target = match.captured(1).toInt() - 1;
+  if (target < 0 || target >= RichEditInput->Lines()) return;
+  PageControl1->setCurrentIndex(InputPage);
+  RichEditInput->setCursorPosition(target, 0);
+  RichEditInput->ensureLineVisible(target);
+  RichEditInput->setFocus();
+}
+
+// ---------------------------------------------------------------- proving
+
+void MainWindow::Prove1Click() {
+  if (ProofRunning() || !Prove1->isEnabled()) return;
+  for (EditorPage* output : {RichEditProofOutput, RichEditSIRIL, RichEditTOLVERNcompatibility})
+    output->SetTextColour(WindowTextColour());
+  RichEditProofOutput->ClearUnderlining();
+
+  // ProveTheComposition
+  RestoreStartFolder();
+  RemoveLineNumbers();
+  ClearMemo();
+  MemoProgress->repaint();
+  ProofRequest request;
+  request.options.debugParse = Parse1->isChecked();
+  request.options.debugSymTab = SymTab1->isChecked();
+  request.options.debugProof = Proof1->isChecked();
+  request.options.showMusic = Music1->isChecked();
+  request.options.showWorkDone = WorkDone1->isChecked();
+  request.options.maxNumberBells = settings_.maxNumberBells;
+  WriteMemo(QStringLiteral("Start of proof"));
+  RichEditProofOutput->SetPlainText(QString());
+  RichEditProofOutput->repaint();
+
+  // The prover reads the bytes that Save would write.
+  DocumentText snapshot = document_;
+  snapshot.text = QString::fromUtf8(RichEditInput->Utf8());
+  snapshot.encoding = SavedEncoding(snapshot.text, document_.encoding);
+  request.encoding = snapshot.encoding;
+  request.lines = EngineLines(snapshot.text, snapshot.encoding);
+  crossCheckAtProof_ = SIRIL1->isChecked();
+  if (crossCheckAtProof_) {
+    request.crossCheck = CrossCheckSetup{QString::fromStdString(settings_.proverExecutable),
+                                         QString::fromStdString(settings_.proverFolder), startFolder_,
+                                         settings_.crossCheckDebug};
+    request.crossCheckInput = EncodeDocument(snapshot);
+  }
+  editsAtProof_ = edits_;
+  proofJob_ = runner_->Start(std::move(request), true);
+  SetProofRunning(true);
+}
+
+void MainWindow::StopClick() {
+  if (ProofRunning()) runner_->Stop(proofJob_);
+}
+
+void MainWindow::SetProofRunning(bool running) {
+  const bool document = SpeedButtonProve->isVisible() || Prove1->isEnabled();
+  Prove1->setEnabled(document && !running);
+  SpeedButtonProve->setEnabled(!running);
+  SpeedButtonStop->setVisible(running);
+  New1->setEnabled(!running);
+  SpeedButtonNew->setEnabled(!running);
+  Open1->menuAction()->setEnabled(!running);
+  SpeedButtonOpen->setEnabled(!running);
+  if (running) {
+    progressTimer_->start();
+  } else {
+    progressTimer_->stop();
+  }
+}
+
+void MainWindow::ShowProofProgress() {
+  if (!ProofRunning()) return;
+  const QString line = QStringLiteral("Changes rung so far: ") + QString::number(runner_->ChangesRung(proofJob_));
+  QTextCursor cursor(MemoProgress->document());
+  if (progressLineShown_) {
+    cursor.movePosition(QTextCursor::End);
+    cursor.select(QTextCursor::BlockUnderCursor);
+    cursor.removeSelectedText();
+  }
+  WriteMemo(line);
+  progressLineShown_ = true;
+}
+
+void MainWindow::RemoveProofProgress() {
+  if (!progressLineShown_) return;
+  QTextCursor cursor(MemoProgress->document());
+  cursor.movePosition(QTextCursor::End);
+  cursor.select(QTextCursor::BlockUnderCursor);
+  cursor.removeSelectedText();
+  progressLineShown_ = false;
+}
+
+void MainWindow::ProofFinished(quint64 job, std::shared_ptr<const ProofResult> result) {
+  if (job != proofJob_) return;
+  proofJob_ = 0;
+  RemoveProofProgress();
+  SetProofRunning(false);
+  ShowProofResult(*result);
+  emit ProofShown();
+}
+
+void MainWindow::ShowProofResult(const ProofResult& result) {
+  if (!result.progress.isEmpty()) WriteMemo(result.progress.join(QLatin1Char('\n')));
+
+  if (crossCheckAtProof_ && result.crossCheck) {
+    const CrossCheckOutcome& check = *result.crossCheck;
+    for (const QString& line : check.memoLines) WriteMemo(line);
+    if (check.sirilPageCleared) RichEditSIRIL->SetPlainText(QString());
+    switch (check.status) {
+      case CrossCheckOutcome::Status::Done:
+        RichEditSIRIL->SetDisplayText(result.siril);
+        RichEditSIRIL->ShowEnd();
+        break;
+      case CrossCheckOutcome::Status::Stopped:
+        break;
+      default:
+        dialogs_.Error(this, QStringLiteral("TOLVERN"), ErrorBoxText(check));
+        return;
+    }
+  }
+
+  PageControl1->setCurrentIndex(ProofPage);
+  RichEditProofOutput->SetDisplayText(result.proof);
+  RichEditProofOutput->ShowEnd();
+  RichEditProofOutput->repaint();
+
+  if (crossCheckAtProof_ && result.crossCheck && result.crossCheck->status == CrossCheckOutcome::Status::Done) {
+    RichEditTOLVERNcompatibility->SetDisplayText(result.compatible);
+    RichEditTOLVERNcompatibility->ShowEnd();
+    RichEditTOLVERNcompatibility->repaint();
+    WriteMemo(result.agree ? QStringLiteral("microSIRIL and TOLVERN agree")
+                           : QStringLiteral("****** microSIRIL and TOLVERN DIFFER ******"));
+  }
+  // Typed while the proof ran: this output is not for the text now shown.
+  if (edits_ != editsAtProof_) MarkOutputStale();
+}
+
+// ---------------------------------------------------------------- settings
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // Under a desktop with no window manager the window is never activated.
+  if (!settingsRead_) QTimer::singleShot(0, this, &MainWindow::FormActivate);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && !settingsRead_)
+    QTimer::singleShot(0, this, &MainWindow::FormActivate);
+}
+
+void MainWindow::OpenAtStart(const QString& path) { pendingFile_ = QFileInfo(path).absoluteFilePath(); }
+
+void MainWindow::FormActivate() {
+  if (settingsRead_) return;
+  settingsRead_ = true;
+  startFolder_ = QDir::currentPath();
+  ApplySettings(ReadSettings(startFolder_.toStdString()));
+  if (!pendingFile_.isEmpty()) {
+    const QString path = pendingFile_;
+    pendingFile_.clear();
+    if (LoadFile(path)) {
+      ShowOpenedFile(path);
+      openDialog_.filterIndex = saveDialog_.filterIndex = StageFilterOf(path);
+    }
+  }
+}
+
+void MainWindow::ApplySettings(const SettingsReading& reading) {
+  for (const SettingsMessage& message : reading.messages) {
+    const QString title = QString::fromStdString(message.title);
+    const QString text = QString::fromStdString(message.text);
+    if (message.box == SettingsMessage::Box::Warning) dialogs_.Warning(this, title, text);
+    else dialogs_.Error(this, title, text);
+  }
+  settings_ = reading.settings;
+  SIRIL1->setChecked(settings_.crossCheck);
+  SIRIL1->setVisible(settings_.crossCheck);
+  Method1->menuAction()->setVisible(settings_.methodMenuVisible);
+  if (settings_.debugMenu) {
+    Debug1->menuAction()->setVisible(true);
+    Unsaved1->setVisible(true);
+  } else {
+    for (QAction* trace : {Parse1, SymTab1, Proof1}) trace->setChecked(false);
+  }
+  PageControl1->setTabVisible(SirilPage, settings_.crossCheck);
+  PageControl1->setTabVisible(TolvernPage, settings_.crossCheck);
+  SetModified(false);
+}
+
+void MainWindow::RestoreStartFolder() { QDir::setCurrent(startFolder_); }
+
+// ---------------------------------------------------------------- documents
+
+bool MainWindow::QuerySaveAFile() {
+  if (!Modified()) return true;
+  const Dialogs::Answer answer = dialogs_.Confirm(
+      this, QStringLiteral("Confirm"), QStringLiteral("Do you want to save changes to the file %1?").arg(fileName_));
+  switch (answer) {
+    case Dialogs::Answer::Cancel: return false;
+    case Dialogs::Answer::No: return true;
+    case Dialogs::Answer::Yes: break;
+  }
+  // A Save As left without saving counts as Cancel: the text is not lost.
+  return fileName_.isEmpty() ? SaveAs1Click() : Save1Click();
+}
+
+void MainWindow::RemoveLineNumbers() {
+  if (lineNumbersShown_) ToggleLineNumbers(Qt::RightButton, Qt::NoModifier, false);
+}
+
+bool MainWindow::LoadFile(const QString& path) {
+  std::optional<DocumentText> read = ReadDocument(path);
+  if (!read) {
+    dialogs_.Error(this, QStringLiteral("TOLVERN"), QStringLiteral("Cannot open file ") + path + QLatin1Char('.'));
+    return false;
+  }
+  document_ = *read;
+  RichEditInput->SetPlainText(document_.text);
+  return true;
+}
+
+void MainWindow::ShowOpenedFile(const QString& path) {
+  fileName_ = path;
+  ClearMemo();
+  EnableDocumentCommands(true);
+  PageControl1->setCurrentIndex(InputPage);
+  WriteMemo(QStringLiteral("Opened file: ") + path);
+  RichEditInput->setFocus();
+  SetModified(false);
+  SetCaption(path);
+}
+
+void MainWindow::OpenCompositionFile(int filterIndex) {
+  if (ProofRunning()) return;
+  RemoveLineNumbers();
+  RestoreStartFolder();
+  if (Modified() && !QuerySaveAFile()) return;
+  openDialog_.filterIndex = filterIndex;
+  openDialog_.folder = QString::fromStdString(settings_.workingFolder);
+  const std::optional<FileChoice> choice = dialogs_.OpenFile(
+      this, {QStringLiteral("Open Composition File"), StageFilterNames(), filterIndex, openDialog_.folder, {}, {}});
+  if (!choice) return;
+  if (!LoadFile(choice->path)) return;
+  ShowOpenedFile(choice->path);
+  openDialog_.filterIndex = choice->filterIndex;
+  openDialog_.fileName = choice->path;
+  saveDialog_.filterIndex = choice->filterIndex;
+  saveDialog_.folder = openDialog_.folder;
+}
+
+void MainWindow::SpeedButtonOpenClick() {
+  RestoreStartFolder();
+  OpenCompositionFile(fileName_.isEmpty() ? AllFilter : openDialog_.filterIndex);
+}
+
+bool MainWindow::WriteFile(const QString& path) {
+  DocumentText written = document_;
+  written.text = QString::fromUtf8(RichEditInput->Utf8());
+  written.encoding = SavedEncoding(written.text, document_.encoding);
+  if (!WriteDocument(path, written)) {
+    dialogs_.Error(this, QStringLiteral("TOLVERN"), QStringLiteral("Cannot create file ") + path + QLatin1Char('.'));
+    return false;
+  }
+  document_.encoding = written.encoding;
+  return true;
+}
+
+bool MainWindow::Save1Click() {
+  if (fileName_.isEmpty()) return SaveAs1Click();
+  RemoveLineNumbers();
+  if (!WriteFile(fileName_)) return false;
+  SetModified(false);
+  WriteMemo(QStringLiteral("Saved file: ") + fileName_);
+  SetCaption(fileName_);
+  return true;
+}
+
+void MainWindow::SpeedButtonSaveClick() {
+  RestoreStartFolder();
+  Save1Click();
+}
+
+bool MainWindow::SaveAs1Click() {
+  RemoveLineNumbers();
+  const QString proposed = fileName_.isEmpty() ? QStringLiteral("NEW FILE") : fileName_;
+  if (saveDialog_.filterIndex == AllFilter) saveDialog_.filterIndex = OtherSirilFilter;
+  const std::optional<FileChoice> choice =
+      dialogs_.SaveFile(this, {QStringLiteral("Save As"), StageFilterNames(), saveDialog_.filterIndex,
+                               saveDialog_.folder, proposed, QStringLiteral("sir")});
+  if (!choice) return false;
+  saveDialog_.filterIndex = choice->filterIndex;
+  if (!WriteFile(choice->path)) return false;
+  fileName_ = choice->path;
+  WriteMemo(QStringLiteral("Saved file: ") + fileName_);
+  openDialog_.fileName = fileName_;
+  openDialog_.filterIndex = choice->filterIndex;
+  SetModified(false);
+  Save1->setEnabled(true);
+  SetCaption(fileName_);
+  return true;
+}
+
+// ---------------------------------------------------------------- other programs, printing, editing, help
+
+void MainWindow::Explorer1Click() {
+  RestoreStartFolder();
+  const QString folder = QString::fromStdString(settings_.workingFolder);
+  if (!ShowFolder(folder))
+    dialogs_.Error(this, QStringLiteral("TOLVERN"), QStringLiteral("Cannot start program ") + FolderViewer() + '.');
+}
+
+void MainWindow::SearchSIRILLibraries1Click() {
+  const std::optional<FileChoice> choice = dialogs_.OpenFile(
+      this, {QString(), {}, 1, QString::fromStdString(settings_.methodLibFolder), {}, QStringLiteral("*.*")});
+  if (!choice) return;
+  const QString viewer = QString::fromStdString(settings_.libraryViewer);
+  if (!StartDetached(viewer, {choice->path}))
+    dialogs_.Error(this, QStringLiteral("TOLVERN"), QStringLiteral("Cannot start program ") + viewer + '.');
+}
+
+EditorPage* MainWindow::ActiveEditor() const { return page(static_cast<Page>(PageControl1->currentIndex())); }
+
+void MainWindow::Print1Click() {
+  static const char* const titles[] = {"Source output page", "Proof output page", "SIRIL output page",
+                                       "TOLVERN output page"};
+  EditorPage* editor = ActiveEditor();
+  if (!editor || !dialogs_.Print(this, printer_)) return;
+  printer_.setDocName(QString::fromLatin1(titles[PageControl1->currentIndex()]));
+  printer_.printRange(editor);
+}
+
+void MainWindow::PrinterSetup1Click() { dialogs_.Print(this, printer_); }
+
+void MainWindow::Del1Click() {
+  if (PageControl1->currentIndex() == InputPage) RichEditInput->removeSelectedText();
+}
+
+void MainWindow::Cut1Click() {
+  // The output pages are read-only: their selection is copied, not removed.
+  EditorPage* editor = ActiveEditor();
+  if (editor->isReadOnly()) editor->copy();
+  else editor->cut();
+}
+
+void MainWindow::Copy1Click() { ActiveEditor()->copy(); }
+
+void MainWindow::Paste1Click() {
+  if (PageControl1->currentIndex() == InputPage) RichEditInput->paste();
+}
+
+void MainWindow::SelectAll1Click() { ActiveEditor()->selectAll(); }
+
+void MainWindow::ShowHelp(const QString& text) { dialogs_.Information(this, QStringLiteral("Information"), text); }
+
+// ---------------------------------------------------------------- closing
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (Modified() && !QuerySaveAFile()) {
+    event->ignore();
+    return;
+  }
+  runner_->StopAllAndWait();
+  event->accept();
+}
+
+}  // namespace tolvern::app
