@@ -1,6 +1,7 @@
 #include "gui_helpers.h"
 
 #include <QCoreApplication>
+#include <QPrinter>
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
@@ -42,11 +43,15 @@ std::optional<FileChoice> ScriptedDialogs::SaveFile(QWidget* parent, const FileD
   return OpenFile(parent, setup);
 }
 
-bool ScriptedDialogs::Print(QWidget*, QPrinter&) {
+bool ScriptedDialogs::Print(QWidget*, QPrinter& printer) {
   ++printDialogs;
   if (printAnswers.empty()) return false;
   const bool answer = printAnswers.front();
   printAnswers.pop_front();
+  if (answer && !printToFile.isEmpty()) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printToFile);
+  }
   return answer;
 }
 

@@ -2,11 +2,17 @@
 // window that proves and waits for its result.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <QDir>
 #include <QString>
 #include <QStringList>
 #include <deque>
 #include <optional>
 #include <vector>
+
+#include <QTemporaryDir>
+#include <QTest>
 
 #include "dialogs.h"
 #include "main_window.h"
@@ -34,6 +40,7 @@ class ScriptedDialogs : public Dialogs {
   std::deque<std::optional<FileChoice>> fileChoices;  // for Open and Save; cancelled when empty
   std::vector<FileDialogSetup> fileDialogs;         // as each was shown
   std::deque<bool> printAnswers;                    // false when empty
+  QString printToFile;                              // a confirmed dialog chose this PDF file
   int printDialogs = 0;
 };
 
@@ -45,5 +52,27 @@ bool ProveAndWait(MainWindow& window, int timeoutMs = 20000);
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 20000);
 
 QStringList PageLines(const MainWindow& window, MainWindow::Page page);
+
+// A window started in an empty folder (no settings file), shown and active.
+class WindowFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder.isValid());
+    previous = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+  }
+  void TearDown() override { QDir::setCurrent(previous); }
+  void Show() {
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_TRUE(WaitFor([&] { return window.SettingsRead(); }));
+  }
+
+  QTemporaryDir folder;  // the start folder
+  QString previous;
+  ScriptedDialogs dialogs;
+  MainWindow window{dialogs};
+};
 
 }  // namespace tolvern::app::testing

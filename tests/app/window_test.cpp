@@ -35,27 +35,7 @@ QMenu* MenuNamed(const MainWindow& window, const char* name) { return window.fin
 
 bool IsRed(const EditorPage* page) { return page->TextColour() == QColor(Qt::red); }
 
-// A window started in an empty folder (no settings file), shown and active.
-class WindowTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(folder.isValid());
-    previous = QDir::currentPath();
-    QDir::setCurrent(folder.path());
-  }
-  void TearDown() override { QDir::setCurrent(previous); }
-  void Show() {
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    ASSERT_TRUE(testing::WaitFor([&] { return window.SettingsRead(); }));
-  }
-
-  QTemporaryDir folder;
-  QString previous;
-  ScriptedDialogs dialogs;
-  MainWindow window{dialogs};
-};
+using WindowTest = testing::WindowFixture;
 
 TEST_F(WindowTest, StartsWithTheMenusButtonsAndPagesOfAFreshStart) {
   EXPECT_EQ(window.windowTitle(), "TOLVERN");
@@ -155,6 +135,16 @@ TEST_F(WindowTest, ProveShowsTheProofAndTheMemoInOrder) {
   // Without the cross-check the compatible page is not filled.
   EXPECT_EQ(PageLines(window, MainWindow::TolvernPage)[1], "proof program will go");
   EXPECT_FALSE(IsRed(window.page(MainWindow::ProofPage)));
+}
+
+TEST_F(WindowTest, AWarningWaitsForItsBox) {
+  TypeText(window, QStringLiteral("4 BELLS\nT = L\nL = &x14x14,+12\nEND\nafter the end\n"));
+  ASSERT_TRUE(ProveAndWait(window));
+  ASSERT_EQ(dialogs.boxes.size(), 1u);
+  EXPECT_EQ(dialogs.boxes[0].kind, "Warning");
+  EXPECT_EQ(dialogs.boxes[0].text, "WARNING additional line beyond the \"END\" statement\n...Line ignored");
+  EXPECT_EQ(PageLines(window, MainWindow::ProofPage).mid(0, 2),
+            (QStringList{"WARNING additional line beyond the \"END\" statement", "        ...Line ignored"}));
 }
 
 TEST_F(WindowTest, TheOptionCheckMarksReachTheEngine) {
