@@ -8,8 +8,15 @@ int ClampMaxNumberBells(long long value) {
   return static_cast<int>(value);
 }
 
-void Diagnostics::ReportError(const std::string& header, const std::string& detail) {
+void Diagnostics::Give(Diagnostic::Kind kind, const std::string& header, const std::string& detail, int64_t line) {
+  if (!settings_.DiagnosticOutput) return;
+  if (line == LineBeingRead) line = reading_ ? *reading_ + 1 : 0;
+  settings_.DiagnosticOutput->Report({kind, line, header, detail});
+}
+
+void Diagnostics::ReportError(const std::string& header, const std::string& detail, int64_t line) {
   if (SilentReporting) return;
+  Give(Diagnostic::Kind::Error, header, detail, line);
   if (ErrorCount == 10) {
     AppendLine(settings_.ProofOutput, "<< Further error messages suppressed >>");
   } else if (ErrorCount < 10) {
@@ -20,8 +27,9 @@ void Diagnostics::ReportError(const std::string& header, const std::string& deta
   ++ErrorCount;
 }
 
-void Diagnostics::ReportWarning(const std::string& header, const std::string& detail) {
+void Diagnostics::ReportWarning(const std::string& header, const std::string& detail, int64_t line) {
   if (SilentReporting || ErrorCount != 0) return;
+  Give(Diagnostic::Kind::Warning, header, detail, line);
   AppendLine(settings_.ProofOutput, header);
   AppendLine(settings_.ProofOutput, "        " + detail);
   if (settings_.ShowWarning) settings_.ShowWarning(header + '\r' + detail);

@@ -12,14 +12,23 @@ class Diagnostics {
  public:
   explicit Diagnostics(const RunSettings& settings) : settings_(settings) {}
 
-  void ReportError(const std::string& header, const std::string& detail);
-  void ReportWarning(const std::string& header, const std::string& detail);
+  // The line a report belongs to: by default the line being read.
+  static constexpr int64_t LineBeingRead = -1;
+
+  void ReportError(const std::string& header, const std::string& detail, int64_t line = LineBeingRead);
+  void ReportWarning(const std::string& header, const std::string& detail, int64_t line = LineBeingRead);
+
+  // The reader's 0-based line, followed while it reads.
+  void FollowReading(const int64_t* zeroBasedLine) { reading_ = zeroBasedLine; }
 
   int64_t ErrorCount = 0;
   bool SilentReporting = false;
 
  private:
+  void Give(Diagnostic::Kind kind, const std::string& header, const std::string& detail, int64_t line);
+
   const RunSettings& settings_;
+  const int64_t* reading_ = nullptr;
 };
 
 // Headers that name a source line (N is 1-based).

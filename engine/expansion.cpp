@@ -95,8 +95,10 @@ void Prover::ProveTouch(const TCompElement* composition, const PredefinedNames& 
   idleWork_ = 0;
   conflictInert_ = IsInert(names_.PredefinedConflict);
   everyRowInert_ = IsInert(names_.PredefinedEveryRow);
-  deferRows_ = conflictInert_ && !settings_.DebugProof;
+  deferRows_ = conflictInert_ && !settings_.DebugProof && !settings_.Observer;
   pendingCount_ = 0;
+  firstRung_.clear();
+  if (settings_.Observer) settings_.Observer->OnTouchStart(stage_);
 
   if (composition) ExpandDefinition(composition);
   RegisterPendingRows();
@@ -211,6 +213,7 @@ void Prover::ExpandRowEvent(const TCompElement* definition, bool inert) {
 
 void Prover::MarkLeadHead(const TCompElement& marker) {
   Leads.MarkLeadHead(marker.Text, CurrentRow, ChangeCount);
+  if (settings_.Observer) settings_.Observer->OnLeadHead(marker.Text, ChangeCount);
   CompatibleLine += marker.Text;
   AppendLine(settings_.CompatibleOutput, CompatibleLine);
   CompatibleLine.clear();

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "diagnostics.h"
@@ -76,6 +78,7 @@ class Prover {
 
   // truth
   void RecordRow(uint64_t packedRow);
+  void ObserveRow(uint64_t packedRow, uint64_t timesBefore);
   uint64_t TallyRow(uint64_t packedRow);
   void RegisterPendingRows();
   void GiveVerdict();
@@ -100,6 +103,10 @@ class Prover {
   bool deferRows_ = false;
   bool everyRowInert_ = false;
   int64_t idleWork_ = 0;  // since the last change
+
+  // Kept only while a row observer is bound.
+  std::unordered_map<uint64_t, int64_t> firstRung_;
+  std::vector<std::string_view> matchedMusic_;
 };
 
 }  // namespace tolvern

@@ -79,6 +79,7 @@ void MusicAnalysis::Reset() {
 
 void MusicAnalysis::BuildMusicPatterns(const TCompElement* music, int stage, Diagnostics& diagnostics) {
   stage_ = stage;
+  musicLine_ = music ? static_cast<int64_t>(music->Line) + 1 : 0;
   if (music) WalkDefinition(music, 0, diagnostics);
   VoidDuplicates();
   MakeMatchers();
@@ -138,7 +139,7 @@ void MusicAnalysis::AddString(const std::string& text, Diagnostics& diagnostics)
   for (size_t i = 0; i < stage; ++i) {
     if (!IsPatternCharacter(p[i])) {
       diagnostics.ReportWarning("WARNING invalid character found in a \"MUSIC=\" statement",
-                                "...Definition of change ignored [" + std::string(1, p[i]) + "]");
+                                "...Definition of change ignored [" + std::string(1, p[i]) + "]", musicLine_);
       return;
     }
   }
@@ -234,6 +235,13 @@ void MusicAnalysis::WriteSection(LineSink* proof) {
     AppendLine(proof, "");
     AppendLine(proof, countLine("Comb 7890s", combOdd, combEven));
   }
+}
+
+void MusicAnalysis::MatchingPatterns(uint64_t packedRow, std::vector<std::string_view>& texts) const {
+  texts.clear();
+  for (const Matcher& m : matchers_)
+    if ((packedRow & m.mask) == m.value)
+      texts.emplace_back(patterns_[m.entry].text.data(), static_cast<size_t>(stage_));
 }
 
 }  // namespace tolvern

@@ -32,6 +32,10 @@ class MusicAnalysis {
     for (Matcher& m : matchers_) m.count[parity] += (packedRow & m.mask) == m.value;
   }
 
+  // The patterns (as written, `stage` characters) that a row matches; for a
+  // front end that marks music rows, not on the path of a plain proof.
+  void MatchingPatterns(uint64_t packedRow, std::vector<std::string_view>& texts) const;
+
   // Writes the "Touch contains:" section.
   void WriteSection(LineSink* proof);
 
@@ -56,6 +60,7 @@ class MusicAnalysis {
   std::vector<MusicPattern> patterns_;
   std::vector<Matcher> matchers_;
   int stage_ = 0;
+  int64_t musicLine_ = 0;  // where MUSIC is defined, for its warnings
 };
 
 // The fixed rows of the default music for a stage of 6 to 16 bells.

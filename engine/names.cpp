@@ -27,9 +27,10 @@ void Parser::CheckPredefinedName(std::string_view name) {
   if (IsTextOnly(name)) return;
   TCompElement* record = table_.FindDefinition(name);
   table_.Rename(record, "/Illegal/" + record->Text);
-  diagnostics_.ReportWarning("WARNING in defining the predefined name \"" + std::string(name) + "\" in line " +
-                                 std::to_string(static_cast<int64_t>(record->Line) + 1),
-                             "...Line ignored");
+  const int64_t line = static_cast<int64_t>(record->Line) + 1;
+  diagnostics_.ReportWarning(
+      "WARNING in defining the predefined name \"" + std::string(name) + "\" in line " + std::to_string(line),
+      "...Line ignored", line);
 }
 
 void Parser::ResolveNames() {
@@ -39,7 +40,7 @@ void Parser::ResolveNames() {
     for (const auto& predefined : PredefinedDefaults) ParseOneLine(std::string(predefined.line), true);
     diagnostics_.SilentReporting = false;
   } else if (StageBells != 0) {
-    diagnostics_.ReportError("Nothing happens!", "... No composition exists");
+    diagnostics_.ReportError("Nothing happens!", "... No composition exists", 0);
   } else {
     diagnostics_.ReportError(StageLineHeader,
                              "... If microSIRIL compatibility is not needed then increase to 16 bells in TOLVERN.INI "
@@ -63,9 +64,9 @@ void Parser::ReportUndefinedNames() {
   for (const TCompElement* record = table_.Head(); record; record = record->Link) {
     if (record->Next) continue;
     if (record->Text == "END" && record->Line < 0) continue;
+    const int64_t line = static_cast<int64_t>(record->Line) + 1;
     diagnostics_.ReportError("One or more undefined names in the method description.",
-                             "... Undefined name in line " + std::to_string(static_cast<int64_t>(record->Line) + 1) +
-                                 " is [" + record->Text + "]");
+                             "... Undefined name in line " + std::to_string(line) + " is [" + record->Text + "]", line);
   }
 }
 

@@ -32,7 +32,9 @@ inline constexpr size_t MaxChangeSymbols = 64;
 class Parser {
  public:
   Parser(const RunSettings& settings, Diagnostics& diagnostics, DefinitionTable& table)
-      : settings_(settings), diagnostics_(diagnostics), table_(table) {}
+      : settings_(settings), diagnostics_(diagnostics), table_(table) {
+    diagnostics_.FollowReading(&CurrentLine);
+  }
 
   void ParseComposition(std::span<const std::string> lines);
   void ParseOneLine(const std::string& text, bool inBlock);
@@ -112,8 +114,11 @@ class Parser {
   void ErrorAtLine(const std::string& detail);
   // Errors past the display limit are only counted, so a detail that quotes
   // a long line need not be built for them; this keeps a line of repeated
-  // faults linear.
-  bool ErrorWillShow() const { return !diagnostics_.SilentReporting && diagnostics_.ErrorCount < 10; }
+  // faults linear. A front end that marks lines gets the details of the
+  // first thousand.
+  bool ErrorWillShow() const {
+    return !diagnostics_.SilentReporting && diagnostics_.ErrorCount < (settings_.DiagnosticOutput ? 1000 : 10);
+  }
   int64_t LineNumber() const { return CurrentLine + 1; }
 
   const RunSettings& settings_;

@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <functional>
 #include <mutex>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "output.h"
 
@@ -46,6 +48,43 @@ class RunControl {
   std::string line_;
 };
 
+// An error or warning as data, for a front end that marks the lines they
+// belong to. Every error counted is given, not only those the page shows.
+struct Diagnostic {
+  enum class Kind : uint8_t { Error, Warning };
+  Kind kind;
+  int64_t line;  // 1-based line of the text; 0 when it belongs to no line
+  std::string header;
+  std::string detail;
+};
+
+class DiagnosticSink {
+ public:
+  virtual ~DiagnosticSink() = default;
+  virtual void Report(const Diagnostic& diagnostic) = 0;
+};
+
+// One row as it is rung.
+struct RowEvent {
+  const uint8_t* bells;  // the row, `stage` bell indices (0 is the treble)
+  int stage;
+  int64_t change;        // its change number, from 1
+  uint64_t timesBefore;  // how often it was rung before
+  int64_t firstChange;   // the change at which it was first rung (== change when new)
+  std::span<const std::string_view> music;  // the MUSIC patterns it matches
+};
+
+// Watches a touch row by row; bound only by a front end that draws it.
+class RowObserver {
+ public:
+  virtual ~RowObserver() = default;
+  virtual void OnTouchStart(int stage) = 0;
+  virtual void OnRow(const RowEvent& row) = 0;
+  // A lead-head marker: the lead of `marker` starts at the row of `change`
+  // (0 for rounds before the first change).
+  virtual void OnLeadHead(std::string_view marker, int64_t change) = 0;
+};
+
 struct RunSettings {
   LineSink* ProgressOutput = nullptr;
   LineSink* ProofOutput = nullptr;
@@ -69,6 +108,8 @@ struct RunSettings {
 
   WarningBox ShowWarning;
   RunControl* Control = nullptr;
+  DiagnosticSink* DiagnosticOutput = nullptr;
+  RowObserver* Observer = nullptr;
 };
 
 // The stage limit is kept within 12 to 16, as the settings file keeps it.

@@ -96,7 +96,15 @@ uint64_t Prover::TallyRow(uint64_t packedRow) {
 
 void Prover::RecordRow(uint64_t packedRow) {
   RegisterPendingRows();
-  if (TallyRow(packedRow) > 0) ExpandRowEvent(names_.PredefinedConflict, conflictInert_);
+  const uint64_t timesBefore = TallyRow(packedRow);
+  if (settings_.Observer) ObserveRow(packedRow, timesBefore);
+  if (timesBefore > 0) ExpandRowEvent(names_.PredefinedConflict, conflictInert_);
+}
+
+void Prover::ObserveRow(uint64_t packedRow, uint64_t timesBefore) {
+  const int64_t first = firstRung_.try_emplace(packedRow, ChangeCount).first->second;
+  Music.MatchingPatterns(packedRow, matchedMusic_);
+  settings_.Observer->OnRow({CurrentRow.bell.data(), stage_, ChangeCount, timesBefore, first, matchedMusic_});
 }
 
 void Prover::RegisterPendingRows() {

@@ -96,3 +96,59 @@ TEST(Diagnostics, NotationWarningOnAGoodTouchAndAfterAnError) {
 
 }  // namespace
 }  // namespace tolvern
+
+namespace tolvern {
+namespace {
+
+struct CollectedDiagnostics : DiagnosticSink {
+  void Report(const Diagnostic& d) override { all.push_back(d); }
+  std::vector<Diagnostic> all;
+};
+
+std::vector<Diagnostic> DiagnosticsOf(const std::string& text, LineList* proof = nullptr) {
+  CollectedDiagnostics collected;
+  LineList ownProof;
+  Engine engine;
+  engine.ProofOutput = proof ? proof : &ownProof;
+  engine.DiagnosticOutput = &collected;
+  engine.RunProof(SplitLines(text));
+  return collected.all;
+}
+
+TEST(DiagnosticsAsData, EveryErrorWithItsLineThoughThePageShowsTen) {
+  std::string text = "6 BELLS\n";
+  for (int i = 0; i < 12; ++i) text += "2 A" + std::to_string(i) + " = B\n";
+  LineList proof;
+  const auto given = DiagnosticsOf(text, &proof);
+  ASSERT_EQ(given.size(), 12u);
+  for (size_t i = 0; i < given.size(); ++i) {
+    EXPECT_EQ(given[i].kind, Diagnostic::Kind::Error);
+    EXPECT_EQ(given[i].line, static_cast<int64_t>(i) + 2);
+    EXPECT_EQ(given[i].header, DefiningNameHeader(static_cast<int64_t>(i) + 2));
+    EXPECT_EQ(given[i].detail, "... Illegal number at start of line");
+  }
+  // The page is as it was: ten shown, then the suppression line.
+  EXPECT_EQ(proof.lines.size(), 21u);
+  EXPECT_EQ(proof.lines[0], given[0].header);
+  EXPECT_EQ(proof.lines[1], "      " + given[0].detail);
+}
+
+TEST(DiagnosticsAsData, ResolvedNamesAndMusicPointAtTheirDefinitions) {
+  const auto undefined = DiagnosticsOf("6 BELLS\nT = L\n\nL = &x16x16x16, BOB\n");
+  ASSERT_EQ(undefined.size(), 1u);
+  EXPECT_EQ(undefined[0].line, 4);
+  EXPECT_EQ(undefined[0].detail, "... Undefined name in line 4 is [BOB]");
+
+  const auto warned = DiagnosticsOf("6 BELLS\nT = L\nL = &x16x16x16,+12\nMUSIC = \"DEFAULT\",\n  \"12Z\"\n");
+  ASSERT_EQ(warned.size(), 1u);
+  EXPECT_EQ(warned[0].kind, Diagnostic::Kind::Warning);
+  EXPECT_EQ(warned[0].line, 4);
+  EXPECT_EQ(warned[0].header, "WARNING invalid character found in a \"MUSIC=\" statement");
+
+  const auto notation = DiagnosticsOf("6 BELLS\nT = L\nL = &x16x16x16,+12\nP = &x16x1..6\n");
+  ASSERT_FALSE(notation.empty());
+  EXPECT_EQ(notation[0].line, 4);
+}
+
+}  // namespace
+}  // namespace tolvern

@@ -208,3 +208,63 @@ TEST(Expansion, OneEngineProvesTheSameTextTwiceAlike) {
 
 }  // namespace
 }  // namespace tolvern
+
+namespace tolvern {
+namespace {
+
+struct RecordingObserver : RowObserver {
+  struct Seen {
+    std::string row;
+    int64_t change;
+    uint64_t timesBefore;
+    int64_t firstChange;
+    std::vector<std::string> music;
+  };
+  void OnTouchStart(int s) override { stage = s; }
+  void OnRow(const RowEvent& event) override {
+    std::string row;
+    for (int i = 0; i < event.stage; ++i) row += BellSymbol(event.bells[i] + 1);
+    rows.push_back({row, event.change, event.timesBefore, event.firstChange, {event.music.begin(), event.music.end()}});
+  }
+  void OnLeadHead(std::string_view marker, int64_t change) override { markers.emplace_back(std::string(marker), change); }
+  int stage = 0;
+  std::vector<Seen> rows;
+  std::vector<std::pair<std::string, int64_t>> markers;
+};
+
+TEST(RowObserver, SeesEveryRowItsRepeatsItsMusicAndTheMarkers) {
+  // The plain course of Plain Bob Minor rung twice: the second sixty rows are
+  // repeats of the first.
+  const std::string text =
+      "6 BELLS\nT = 2 C\nC = 5 L\nL = \"[PB]\", &x16x16x16,+12\nCONFLICT =\nMUSIC = \"----56\"\nEVERYROW = \"@\"\n";
+  RecordingObserver observer;
+  LineList proof, progress;
+  Engine engine;
+  engine.ProofOutput = &proof;
+  engine.ProgressOutput = &progress;
+  engine.Observer = &observer;
+  engine.RunProof(SplitLines(text));
+
+  EXPECT_EQ(observer.stage, 6);
+  ASSERT_EQ(observer.rows.size(), 120u);
+  std::vector<std::string> printed;
+  for (const std::string& line : proof.lines)
+    if (line.size() == 6 && line.find_first_not_of("123456") == std::string::npos) printed.push_back(line);
+  ASSERT_EQ(printed.size(), 120u);
+  for (size_t i = 0; i < 120; ++i) {
+    const auto& seen = observer.rows[i];
+    EXPECT_EQ(seen.row, printed[i]);
+    EXPECT_EQ(seen.change, static_cast<int64_t>(i) + 1);
+    EXPECT_EQ(seen.timesBefore, i < 60 ? 0u : 1u) << i;
+    EXPECT_EQ(seen.firstChange, i < 60 ? seen.change : seen.change - 60) << i;
+    EXPECT_EQ(seen.row == printed[(i + 60) % 120] ? 1 : 0, 1);
+    const bool ends56 = seen.row.substr(4) == "56";
+    EXPECT_EQ(seen.music, ends56 ? std::vector<std::string>{"----56"} : std::vector<std::string>{}) << seen.row;
+  }
+  EXPECT_EQ(observer.rows[59].row, "123456");
+  ASSERT_EQ(observer.markers.size(), 10u);
+  for (size_t k = 0; k < 10; ++k) EXPECT_EQ(observer.markers[k], std::make_pair(std::string("[PB]"), int64_t(12 * k)));
+}
+
+}  // namespace
+}  // namespace tolvern

@@ -203,7 +203,7 @@ TEST(Hostile, TenThousandNestedBrackets) {
 TEST(Hostile, TenThousandDefinitions) {
   // A chain of 10 000 names, each the next, down to a lead of Plain Bob Minor.
   std::string text = "6 BELLS\nT = 5 D1\n";
-  for (int k = 1; k < 10000; ++k) text += "D" + std::to_string(k) + " = D" + std::to_string(k + 1) + "\n";
+  for (int k = 1; k < 10000; ++k) text.append("D").append(std::to_string(k)).append(" = D").append(std::to_string(k + 1)).append("\n");
   text += "D10000 = &x16x16x16,+12\n";
   const auto chain = testing::ProveText(text);
   EXPECT_EQ(chain.result.outcome, ProofOutcome::RoundsFound);
