@@ -53,6 +53,7 @@ EditorPage::EditorPage(const QString& name, QWidget* parent) : QsciScintilla(par
 }
 
 void EditorPage::StylePlainUpTo(int position) {
+  if (lexer()) return;  // a lexer styles its own text
   const long line = SendScintilla(SCI_LINEFROMPOSITION, static_cast<unsigned long>(SendScintilla(SCI_GETENDSTYLED)));
   const long start = SendScintilla(SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
   if (position <= start) return;
@@ -75,14 +76,6 @@ void EditorPage::SetTextColour(const QColor& colour) {
   colour_ = colour;
   for (int style : {static_cast<int>(STYLE_DEFAULT), PlainStyle, UnderlinedStyle})
     SendScintilla(SCI_STYLESETFORE, style, colour);
-}
-
-template <typename Change>
-void EditorPage::Writable(Change change) {
-  const bool readOnly = isReadOnly();
-  if (readOnly) SendScintilla(SCI_SETREADONLY, 0L);
-  change();
-  if (readOnly) SendScintilla(SCI_SETREADONLY, 1L);
 }
 
 void EditorPage::SetUtf8(const QByteArray& utf8) {

@@ -54,9 +54,17 @@ class EditorPage : public QsciScintilla {
   // its right click shows the line numbers).
   void SetContextMenuOffered(bool offered) { contextMenu_ = offered; }
 
- private:
+ public:
+  // Runs `change` with the editor writable, even while it is read-only.
   template <typename Change>
-  void Writable(Change change);
+  void Writable(Change change) {
+    const bool readOnly = isReadOnly();
+    if (readOnly) SendScintilla(SCI_SETREADONLY, 0L);
+    change();
+    if (readOnly) SendScintilla(SCI_SETREADONLY, 1L);
+  }
+
+ private:
   void StylePlainUpTo(int position);
 
   QColor colour_;

@@ -17,6 +17,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "diagnostic_marks.h"
 #include "editor_page.h"
 #include "help_texts.h"
 #include "platform.h"
@@ -30,6 +31,13 @@ namespace tolvern::app {
 namespace {
 
 constexpr int PageFontPixels = 15;
+
+// Proving as you type: a pause this long after the last change starts a
+// proof, and a proof that takes longer than a second is left to Prove.
+constexpr int AsYouTypePauseMs = 300;
+constexpr int AsYouTypeTimeLimitMs = 1000;
+constexpr const char* AsYouTypeStopLine =
+    "Proof stopped after a second while proving as you type: press Prove to prove it in full";
 
 QColor WindowTextColour() { return QApplication::palette().color(QPalette::WindowText); }
 
@@ -49,6 +57,12 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent),
   runner_ = new ProofRunner([this](const QString& text) { dialogs_.Warning(this, QStringLiteral("Warning"), text); },
                             this);
   connect(runner_, &ProofRunner::Finished, this, &MainWindow::ProofFinished);
+  debounce_ = new QTimer(this);
+  debounce_->setObjectName(QStringLiteral("ProveAsYouTypePause"));
+  debounce_->setTimerType(Qt::PreciseTimer);
+  debounce_->setSingleShot(true);
+  debounce_->setInterval(AsYouTypePauseMs);
+  connect(debounce_, &QTimer::timeout, this, &MainWindow::ProveAsYouTypeNow);
   progressTimer_ = new QTimer(this);
   progressTimer_->setInterval(250);
   connect(progressTimer_, &QTimer::timeout, this, &MainWindow::ShowProofProgress);
@@ -165,6 +179,14 @@ void MainWindow::CreateMenus() {
   SIRIL1 = CheckItem(Show1, QStringLiteral("SIRIL1"), QStringLiteral("micro&SIRIL Output"), false);
   SIRIL1->setVisible(false);
   connect(SIRIL1, &QAction::triggered, this, &MainWindow::SIRIL1Click);
+  Show1->addSeparator();
+  SyntaxColours1 = CheckItem(Show1, QStringLiteral("SyntaxColours1"), QStringLiteral("Syntax &Colours"), false);
+  connect(SyntaxColours1, &QAction::triggered, this, &MainWindow::UpdateColouring);
+  ProveAsYouType1 = CheckItem(Show1, QStringLiteral("ProveAsYouType1"), QStringLiteral("Prove As You &Type"), false);
+  connect(ProveAsYouType1, &QAction::triggered, this, [this](bool on) {
+    if (on) debounce_->start();
+    else debounce_->stop();
+  });
 
   Method1 = bar->addMenu(QStringLiteral("&Method"));
   Method1->setObjectName(QStringLiteral("Method1"));
@@ -274,6 +296,7 @@ void MainWindow::CreatePages() {
   PageControl1->setTabVisible(TolvernPage, false);
   PageControl1->hide();
 
+  marks_ = new DiagnosticMarks(RichEditInput);
   connect(RichEditInput, &QsciScintilla::textChanged, this, &MainWindow::RichEditInputChange);
   connect(RichEditInput, &EditorPage::MousePressed, this, &MainWindow::ToggleLineNumbers);
   connect(RichEditProofOutput, &EditorPage::LineDoubleClicked, this, &MainWindow::GoToLineOfMessage);
@@ -370,6 +393,14 @@ void MainWindow::RichEditInputChange() {
   ++edits_;
   SetModified(true);
   MarkOutputStale();
+  if (ProveAsYouType1->isChecked()) {
+    // A newer text: the proof of the older one is of no use any more.
+    if (proof_.job != 0 && proof_.kind == ProofKind::AsYouType) {
+      runner_->Stop(proof_.job);
+      proof_.job = 0;
+    }
+    debounce_->start();
+  }
 }
 
 void MainWindow::MarkOutputStale() {
@@ -380,32 +411,48 @@ void MainWindow::MarkOutputStale() {
 void MainWindow::ToggleLineNumbers(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, bool doubleClick) {
   SuppressChangeTracking = true;
   if (buttons == Qt::RightButton && modifiers == Qt::NoModifier && !doubleClick) {
-    const int firstVisible = RichEditInput->firstVisibleLine();
-    int line = 0, index = 0;
-    RichEditInput->getCursorPosition(&line, &index);
-    QStringList lines = QString::fromUtf8(RichEditInput->Utf8()).split(QLatin1Char('\n'));
+    // Line by line, so that the marks of the last proof stay on their lines.
+    marks_->SetFollowingEdits(false);
     RichEditInput->setUpdatesEnabled(false);
+    RichEditInput->SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0L);
+    const int lines = RichEditInput->Lines();
     if (!lineNumbersShown_) {
-      RichEditInput->SetTextColour(LineNumberColour);
-      for (qsizetype i = 0; i < lines.size(); ++i)
-        lines[i].prepend((QStringLiteral("   ") + QString::number(i + 1) + QLatin1Char(':')).right(4));
-      RichEditInput->SetPlainText(lines.join(QLatin1Char('\n')));
+      lineNumbersShown_ = true;
+      UpdateColouring();
+      for (int i = 0; i < lines; ++i) {
+        const QByteArray number = (QByteArrayLiteral("   ") + QByteArray::number(i + 1) + ':').right(4);
+        RichEditInput->Writable([&] {
+          RichEditInput->SendScintilla(QsciScintillaBase::SCI_INSERTTEXT,
+                                       RichEditInput->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, i),
+                                       number.constData());
+        });
+      }
       RichEditInput->setReadOnly(true);
-      index += 4;
     } else {
       RichEditInput->setReadOnly(false);
-      RichEditInput->SetTextColour(WindowTextColour());
-      for (qsizetype i = lines.size() - 1; i >= 0; --i) lines[i].remove(0, 4);
-      RichEditInput->SetPlainText(lines.join(QLatin1Char('\n')));
-      index = std::max(0, index - 4);
+      lineNumbersShown_ = false;
+      UpdateColouring();
+      for (int i = lines - 1; i >= 0; --i) {
+        const long start = RichEditInput->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, i);
+        const long end = RichEditInput->SendScintilla(QsciScintillaBase::SCI_GETLINEENDPOSITION, i);
+        // Four characters, which may be more than four bytes in a line typed while hidden.
+        const long cut = RichEditInput->SendScintilla(QsciScintillaBase::SCI_POSITIONRELATIVE,
+                                                      static_cast<unsigned long>(start), 4L);
+        const long to = cut == 0 || cut > end ? end : cut;
+        RichEditInput->SendScintilla(QsciScintillaBase::SCI_DELETERANGE, static_cast<unsigned long>(start), to - start);
+      }
     }
-    lineNumbersShown_ = !lineNumbersShown_;
-    RichEditInput->setCursorPosition(line, index);
-    RichEditInput->setFirstVisibleLine(firstVisible);
+    RichEditInput->SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1L);
     RichEditInput->setUpdatesEnabled(true);
+    marks_->SetFollowingEdits(true);
   }
   SuppressChangeTracking = false;
   RichEditInput->ClearUndoHistory();
+}
+
+void MainWindow::UpdateColouring() {
+  // While the line numbers are shown the text is blue, as they are.
+  RichEditInput->SetTextColour(lineNumbersShown_ ? LineNumberColour : WindowTextColour());
 }
 
 void MainWindow::GoToLineOfMessage(int line) {
@@ -426,8 +473,41 @@ void MainWindow::GoToLineOfMessage(int line) {
 
 // ---------------------------------------------------------------- proving
 
+ProofRequest MainWindow::RequestForText() const {
+  ProofRequest request;
+  request.options.debugParse = Parse1->isChecked();
+  request.options.debugSymTab = SymTab1->isChecked();
+  request.options.debugProof = Proof1->isChecked();
+  request.options.showMusic = Music1->isChecked();
+  request.options.showWorkDone = WorkDone1->isChecked();
+  request.options.maxNumberBells = settings_.maxNumberBells;
+  // The prover reads the bytes that Save would write.
+  DocumentText snapshot = document_;
+  snapshot.text = QString::fromUtf8(RichEditInput->Utf8());
+  snapshot.encoding = SavedEncoding(snapshot.text, document_.encoding);
+  request.encoding = snapshot.encoding;
+  request.lines = EngineLines(snapshot.text, snapshot.encoding);
+  if (SIRIL1->isChecked()) {
+    request.crossCheck = CrossCheckSetup{QString::fromStdString(settings_.proverExecutable),
+                                         QString::fromStdString(settings_.proverFolder), startFolder_,
+                                         settings_.crossCheckDebug};
+    request.crossCheckInput = EncodeDocument(snapshot);
+  }
+  return request;
+}
+
+void MainWindow::StartProof(ProofKind kind, ProofRequest request) {
+  if (proof_.job != 0) runner_->Stop(proof_.job);  // superseded: its result is not shown
+  proof_.kind = kind;
+  proof_.edits = edits_;
+  proof_.crossCheck = request.crossCheck.has_value();
+  proof_.encoding = request.encoding;
+  proof_.job = runner_->Start(std::move(request), kind == ProofKind::Command);
+}
+
 void MainWindow::Prove1Click() {
   if (ProofRunning() || !Prove1->isEnabled()) return;
+  debounce_->stop();
   for (EditorPage* output : {RichEditProofOutput, RichEditSIRIL, RichEditTOLVERNcompatibility})
     output->SetTextColour(WindowTextColour());
   RichEditProofOutput->ClearUnderlining();
@@ -437,37 +517,26 @@ void MainWindow::Prove1Click() {
   RemoveLineNumbers();
   ClearMemo();
   MemoProgress->repaint();
-  ProofRequest request;
-  request.options.debugParse = Parse1->isChecked();
-  request.options.debugSymTab = SymTab1->isChecked();
-  request.options.debugProof = Proof1->isChecked();
-  request.options.showMusic = Music1->isChecked();
-  request.options.showWorkDone = WorkDone1->isChecked();
-  request.options.maxNumberBells = settings_.maxNumberBells;
+  ProofRequest request = RequestForText();
   WriteMemo(QStringLiteral("Start of proof"));
   RichEditProofOutput->SetPlainText(QString());
   RichEditProofOutput->repaint();
-
-  // The prover reads the bytes that Save would write.
-  DocumentText snapshot = document_;
-  snapshot.text = QString::fromUtf8(RichEditInput->Utf8());
-  snapshot.encoding = SavedEncoding(snapshot.text, document_.encoding);
-  request.encoding = snapshot.encoding;
-  request.lines = EngineLines(snapshot.text, snapshot.encoding);
-  crossCheckAtProof_ = SIRIL1->isChecked();
-  if (crossCheckAtProof_) {
-    request.crossCheck = CrossCheckSetup{QString::fromStdString(settings_.proverExecutable),
-                                         QString::fromStdString(settings_.proverFolder), startFolder_,
-                                         settings_.crossCheckDebug};
-    request.crossCheckInput = EncodeDocument(snapshot);
-  }
-  editsAtProof_ = edits_;
-  proofJob_ = runner_->Start(std::move(request), true);
+  StartProof(ProofKind::Command, std::move(request));
   SetProofRunning(true);
 }
 
+void MainWindow::ProveAsYouTypeNow() {
+  if (!ProveAsYouType1->isChecked() || ProofRunning() || lineNumbersShown_ || PageControl1->isHidden()) return;
+  StartProof(ProofKind::AsYouType, RequestForText());
+  // A touch that runs long is left to the Prove command.
+  const quint64 job = proof_.job;
+  QTimer::singleShot(AsYouTypeTimeLimitMs, this, [this, job] {
+    if (proof_.job == job) runner_->Stop(job, AsYouTypeStopLine);
+  });
+}
+
 void MainWindow::StopClick() {
-  if (ProofRunning()) runner_->Stop(proofJob_);
+  if (ProofRunning()) runner_->Stop(proof_.job);
 }
 
 void MainWindow::SetProofRunning(bool running) {
@@ -488,13 +557,8 @@ void MainWindow::SetProofRunning(bool running) {
 
 void MainWindow::ShowProofProgress() {
   if (!ProofRunning()) return;
-  const QString line = QStringLiteral("Changes rung so far: ") + QString::number(runner_->ChangesRung(proofJob_));
-  QTextCursor cursor(MemoProgress->document());
-  if (progressLineShown_) {
-    cursor.movePosition(QTextCursor::End);
-    cursor.select(QTextCursor::BlockUnderCursor);
-    cursor.removeSelectedText();
-  }
+  const QString line = QStringLiteral("Changes rung so far: ") + QString::number(runner_->ChangesRung(proof_.job));
+  RemoveProofProgress();
   WriteMemo(line);
   progressLineShown_ = true;
 }
@@ -509,18 +573,35 @@ void MainWindow::RemoveProofProgress() {
 }
 
 void MainWindow::ProofFinished(quint64 job, std::shared_ptr<const ProofResult> result) {
-  if (job != proofJob_) return;
-  proofJob_ = 0;
-  RemoveProofProgress();
-  SetProofRunning(false);
-  ShowProofResult(*result);
+  if (job != proof_.job) return;
+  proof_.job = 0;
+  const bool command = proof_.kind == ProofKind::Command;
+  if (command) {
+    RemoveProofProgress();
+    SetProofRunning(false);
+    ShowProofResult(*result);
+  } else {
+    // Proved as the user types: nothing moves under the caret or the eye.
+    const ViewState view = SaveViewState();
+    for (EditorPage* output : {RichEditProofOutput, RichEditSIRIL, RichEditTOLVERNcompatibility})
+      output->SetTextColour(WindowTextColour());
+    ClearMemo();
+    WriteMemo(QStringLiteral("Start of proof"));
+    ShowProofResult(*result);
+    RestoreViewState(view);
+  }
+  const bool current = edits_ == proof_.edits;
+  if (current) marks_->Show(result->diagnostics, proof_.encoding);
   emit ProofShown();
+  // Typed while a proof ran: prove the newer text too.
+  if (!current && ProveAsYouType1->isChecked()) debounce_->start();
 }
 
 void MainWindow::ShowProofResult(const ProofResult& result) {
+  const bool command = proof_.kind == ProofKind::Command;
   if (!result.progress.isEmpty()) WriteMemo(result.progress.join(QLatin1Char('\n')));
 
-  if (crossCheckAtProof_ && result.crossCheck) {
+  if (proof_.crossCheck && result.crossCheck) {
     const CrossCheckOutcome& check = *result.crossCheck;
     for (const QString& line : check.memoLines) WriteMemo(line);
     if (check.sirilPageCleared) RichEditSIRIL->SetPlainText(QString());
@@ -532,17 +613,18 @@ void MainWindow::ShowProofResult(const ProofResult& result) {
       case CrossCheckOutcome::Status::Stopped:
         break;
       default:
-        dialogs_.Error(this, QStringLiteral("TOLVERN"), ErrorBoxText(check));
+        if (command) dialogs_.Error(this, QStringLiteral("TOLVERN"), ErrorBoxText(check));
+        else WriteMemo(ErrorBoxText(check));
         return;
     }
   }
 
-  PageControl1->setCurrentIndex(ProofPage);
+  if (command) PageControl1->setCurrentIndex(ProofPage);
   RichEditProofOutput->SetDisplayText(result.proof);
   RichEditProofOutput->ShowEnd();
   RichEditProofOutput->repaint();
 
-  if (crossCheckAtProof_ && result.crossCheck && result.crossCheck->status == CrossCheckOutcome::Status::Done) {
+  if (proof_.crossCheck && result.crossCheck && result.crossCheck->status == CrossCheckOutcome::Status::Done) {
     RichEditTOLVERNcompatibility->SetDisplayText(result.compatible);
     RichEditTOLVERNcompatibility->ShowEnd();
     RichEditTOLVERNcompatibility->repaint();
@@ -550,7 +632,25 @@ void MainWindow::ShowProofResult(const ProofResult& result) {
                            : QStringLiteral("****** microSIRIL and TOLVERN DIFFER ******"));
   }
   // Typed while the proof ran: this output is not for the text now shown.
-  if (edits_ != editsAtProof_) MarkOutputStale();
+  if (edits_ != proof_.edits) MarkOutputStale();
+}
+
+MainWindow::ViewState MainWindow::SaveViewState() const {
+  ViewState view;
+  for (int i = 0; i < 4; ++i) {
+    EditorPage* editor = page(static_cast<Page>(i));
+    view.firstLine[i] = editor->firstVisibleLine();
+    editor->getCursorPosition(&view.caretLine[i], &view.caretIndex[i]);
+  }
+  return view;
+}
+
+void MainWindow::RestoreViewState(const ViewState& view) {
+  for (int i = 1; i < 4; ++i) {  // the Input page's text did not change
+    EditorPage* editor = page(static_cast<Page>(i));
+    editor->setCursorPosition(std::min(view.caretLine[i], editor->Lines() - 1), view.caretIndex[i]);
+    editor->setFirstVisibleLine(view.firstLine[i]);
+  }
 }
 
 // ---------------------------------------------------------------- settings
@@ -603,6 +703,9 @@ void MainWindow::ApplySettings(const SettingsReading& reading) {
   }
   PageControl1->setTabVisible(SirilPage, settings_.crossCheck);
   PageControl1->setTabVisible(TolvernPage, settings_.crossCheck);
+  SyntaxColours1->setChecked(settings_.syntaxColours);
+  ProveAsYouType1->setChecked(settings_.proveAsYouType);
+  UpdateColouring();
   SetModified(false);
 }
 

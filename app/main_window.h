@@ -23,6 +23,7 @@ class QToolBar;
 
 namespace tolvern::app {
 
+class DiagnosticMarks;
 class EditorPage;
 
 class MainWindow : public QMainWindow {
@@ -31,6 +32,8 @@ class MainWindow : public QMainWindow {
  public:
   explicit MainWindow(Dialogs& dialogs, QWidget* parent = nullptr);
   ~MainWindow() override;
+
+  enum class ProofKind { Command, AsYouType };
 
   // The pages, in tab order.
   enum Page { InputPage = 0, ProofPage = 1, SirilPage = 2, TolvernPage = 3 };
@@ -42,7 +45,8 @@ class MainWindow : public QMainWindow {
   QStringList MemoLines() const;
   bool Modified() const;
   bool LineNumbersShown() const { return lineNumbersShown_; }
-  bool ProofRunning() const { return proofJob_ != 0; }
+  // A proof of the Prove command is running (proofs as you type do not count).
+  bool ProofRunning() const { return proof_.job != 0 && proof_.kind == ProofKind::Command; }
 
   // Reads TOLVERN.INI once, when the window is first shown or activated.
   void FormActivate();
@@ -108,6 +112,7 @@ class MainWindow : public QMainWindow {
   void ClearMemo();
 
   void RichEditInputChange();
+  void UpdateColouring();
   void MarkOutputStale();
   void SIRIL1Click();
   void ShowProofProgress();
@@ -116,6 +121,16 @@ class MainWindow : public QMainWindow {
   void GoToLineOfMessage(int line);
   void SetProofRunning(bool running);
   void RemoveProofProgress();
+  ProofRequest RequestForText() const;
+  void StartProof(ProofKind kind, ProofRequest request);
+  void ProveAsYouTypeNow();
+  struct ViewState {
+    int firstLine[4];
+    int caretLine[4];
+    int caretIndex[4];
+  };
+  ViewState SaveViewState() const;
+  void RestoreViewState(const ViewState& view);
 
   Dialogs& dialogs_;
 
@@ -150,6 +165,8 @@ class MainWindow : public QMainWindow {
   QAction* Music1 = nullptr;
   QAction* WorkDone1 = nullptr;
   QAction* SIRIL1 = nullptr;
+  QAction* SyntaxColours1 = nullptr;
+  QAction* ProveAsYouType1 = nullptr;
   QMenu* Method1 = nullptr;
   QAction* SearchSIRILLibraries1 = nullptr;
   QMenu* Debug1 = nullptr;
@@ -197,10 +214,17 @@ class MainWindow : public QMainWindow {
   // The running proof, if any, and the edit it was started from: output for
   // an older text is shown stale.
   ProofRunner* runner_ = nullptr;
-  quint64 proofJob_ = 0;
+  struct RunningProof {
+    quint64 job = 0;  // 0: none
+    ProofKind kind = ProofKind::Command;
+    quint64 edits = 0;  // the edit count of the text it proves
+    bool crossCheck = false;
+    TextEncoding encoding = TextEncoding::Utf8;
+  };
+  RunningProof proof_;
   quint64 edits_ = 0;
-  quint64 editsAtProof_ = 0;
-  bool crossCheckAtProof_ = false;
+  QTimer* debounce_ = nullptr;
+  DiagnosticMarks* marks_ = nullptr;
   QTimer* progressTimer_ = nullptr;
   bool progressLineShown_ = false;
 };

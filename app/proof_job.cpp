@@ -12,6 +12,12 @@ QStringList DecodeLines(const PageLines& page, TextEncoding encoding) {
   return lines;
 }
 
+struct DiagnosticList : DiagnosticSink {
+  explicit DiagnosticList(std::vector<Diagnostic>& list) : list(list) {}
+  void Report(const Diagnostic& diagnostic) override { list.push_back(diagnostic); }
+  std::vector<Diagnostic>& list;
+};
+
 std::string JoinLines(const std::vector<std::string>& lines) {
   std::string bytes;
   for (const std::string& line : lines) bytes.append(line).push_back('\n');
@@ -28,7 +34,10 @@ ProofResult RunProofJob(const ProofRequest& request, JobControl& control, const 
   const size_t memoLimit = std::min(request.pageLineLimit, MemoLineLimit);
   PageLines progress(memoLimit, &control.run, MemoLimitStopLine(memoLimit));
   {
+    DiagnosticList diagnostics(result.diagnostics);
     Engine engine;
+    engine.DiagnosticOutput = &diagnostics;
+    engine.Observer = request.observer;
     engine.ProofOutput = &proof;
     engine.CompatibleOutput = &compatible;
     engine.ProgressOutput = &progress;

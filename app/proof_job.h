@@ -34,6 +34,7 @@ struct ProofRequest {
   QByteArray crossCheckInput;  // the text as Save writes it
   size_t pageLineLimit = DefaultPageLineLimit;
   int64_t maxChanges = 0;  // 0: no limit
+  RowObserver* observer = nullptr;  // watches the rows, when the rows view is open
 };
 
 struct ProofResult {
@@ -44,6 +45,7 @@ struct ProofResult {
   std::optional<CrossCheckOutcome> crossCheck;
   DisplayText siril;
   bool agree = false;
+  std::vector<Diagnostic> diagnostics;  // every error and warning, with its line
 };
 
 inline constexpr const char* UserStopLine = "Proof stopped by the user";
@@ -53,9 +55,10 @@ struct JobControl {
   RunControl run;
   std::atomic<bool> userStop{false};
 
-  void Stop() {
+  // Also ends the outside prover, if it is running.
+  void Stop(const std::string& line = UserStopLine) {
     userStop.store(true);
-    run.RequestStop(UserStopLine);
+    run.RequestStop(line);
   }
 };
 

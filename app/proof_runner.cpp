@@ -52,9 +52,9 @@ void ProofRunner::Deliver(quint64 id, std::shared_ptr<const ProofResult> result)
   emit Finished(id, std::move(result));
 }
 
-void ProofRunner::Stop(quint64 job) {
+void ProofRunner::Stop(quint64 job, const std::string& line) {
   const auto found = jobs_.find(job);
-  if (found != jobs_.end()) found->second->control.Stop();
+  if (found != jobs_.end()) found->second->control.Stop(line);
 }
 
 bool ProofRunner::Running(quint64 job) const { return jobs_.count(job) != 0; }

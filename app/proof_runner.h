@@ -30,7 +30,7 @@ class ProofRunner : public QObject {
   // Starts a job; warnings are shown only when `showWarnings`.
   quint64 Start(ProofRequest request, bool showWarnings);
   // Stops a job in order; its result still arrives.
-  void Stop(quint64 job);
+  void Stop(quint64 job, const std::string& line = UserStopLine);
   bool Running(quint64 job) const;
   int64_t ChangesRung(quint64 job) const;
   // Blocks until every job has ended (their results are not delivered).
