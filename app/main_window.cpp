@@ -20,6 +20,7 @@
 #include "diagnostic_marks.h"
 #include "editor_page.h"
 #include "help_texts.h"
+#include "siril_lexer.h"
 #include "platform.h"
 #include "stage_filters.h"
 
@@ -297,6 +298,8 @@ void MainWindow::CreatePages() {
   PageControl1->hide();
 
   marks_ = new DiagnosticMarks(RichEditInput);
+  lexer_ = new SirilLexer(this);
+  lexer_->SetBaseFont(font);
   connect(RichEditInput, &QsciScintilla::textChanged, this, &MainWindow::RichEditInputChange);
   connect(RichEditInput, &EditorPage::MousePressed, this, &MainWindow::ToggleLineNumbers);
   connect(RichEditProofOutput, &EditorPage::LineDoubleClicked, this, &MainWindow::GoToLineOfMessage);
@@ -452,7 +455,20 @@ void MainWindow::ToggleLineNumbers(Qt::MouseButtons buttons, Qt::KeyboardModifie
 
 void MainWindow::UpdateColouring() {
   // While the line numbers are shown the text is blue, as they are.
+  const bool colours = SyntaxColours1->isChecked() && !lineNumbersShown_;
+  if (colours == (RichEditInput->lexer() != nullptr)) {
+    if (!colours) RichEditInput->SetTextColour(lineNumbersShown_ ? LineNumberColour : WindowTextColour());
+    return;
+  }
+  if (colours) {
+    lexer_->SetMaxBells(settings_.maxNumberBells);
+    RichEditInput->setLexer(lexer_);
+    return;
+  }
+  RichEditInput->setLexer(nullptr);  // styles back to their defaults: set them again
+  RichEditInput->SetPageFont(PageFont(PageFontPixels));
   RichEditInput->SetTextColour(lineNumbersShown_ ? LineNumberColour : WindowTextColour());
+  RichEditInput->ClearUnderlining();
 }
 
 void MainWindow::GoToLineOfMessage(int line) {

@@ -24,6 +24,7 @@ class QToolBar;
 namespace tolvern::app {
 
 class DiagnosticMarks;
+class SirilLexer;
 class EditorPage;
 
 class MainWindow : public QMainWindow {
@@ -225,6 +226,7 @@ class MainWindow : public QMainWindow {
   quint64 edits_ = 0;
   QTimer* debounce_ = nullptr;
   DiagnosticMarks* marks_ = nullptr;
+  SirilLexer* lexer_ = nullptr;
   QTimer* progressTimer_ = nullptr;
   bool progressLineShown_ = false;
 };

@@ -80,6 +80,37 @@ TEST_F(DiagnosticMarksInWindow, LineNumbersKeepTheMarksOnTheirLines) {
   EXPECT_EQ(MarkersOn(window.input(), 1), 1 << DiagnosticMarks::ErrorMarker);
 }
 
+TEST_F(DiagnosticMarksInWindow, ColoursFollowTheirItemAndPauseForTheLineNumbers) {
+  QFile ini(folder.filePath("TOLVERN.INI"));
+  ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+  ini.write("[TOLVERN]\nWorking=.\nSyntaxColours=Yes\n");
+  ini.close();
+  Show();
+  auto* colours = window.findChild<QAction*>("SyntaxColours1");
+  ASSERT_TRUE(colours->isChecked());
+  EXPECT_FALSE(window.findChild<QAction*>("ProveAsYouType1")->isChecked());
+  testing::TypeText(window, QStringLiteral("6 BELLS / stage\nT = L\n"));
+  EditorPage* input = window.input();
+  const auto styleAt = [&](int line, const char* text) {
+    return input->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT, PositionOf(input, line, text));
+  };
+  QTest::qWait(50);
+  input->repaint();
+  const long comment = styleAt(0, "stage");
+  EXPECT_NE(comment, 0);
+  EXPECT_NE(styleAt(1, "T"), comment);
+
+  window.ToggleLineNumbers(Qt::RightButton, Qt::NoModifier, false);
+  EXPECT_EQ(input->lexer(), nullptr);
+  EXPECT_EQ(input->TextColour(), QColor(Qt::blue));
+  window.ToggleLineNumbers(Qt::RightButton, Qt::NoModifier, false);
+  EXPECT_NE(input->lexer(), nullptr);
+
+  colours->trigger();
+  EXPECT_EQ(input->lexer(), nullptr);
+  EXPECT_EQ(styleAt(0, "stage"), 0);
+}
+
 class ProvingAsYouType : public testing::WindowFixture {
  protected:
   void SetUp() override {
