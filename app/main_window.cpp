@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QShowEvent>
+#include <QThread>
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -20,6 +21,7 @@
 #include "diagnostic_marks.h"
 #include "editor_page.h"
 #include "help_texts.h"
+#include "rows_window.h"
 #include "siril_lexer.h"
 #include "platform.h"
 #include "stage_filters.h"
@@ -92,7 +94,10 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent),
   connect(escape, &QShortcut::activated, this, &MainWindow::StopClick);
 }
 
-MainWindow::~MainWindow() { runner_->StopAllAndWait(); }
+MainWindow::~MainWindow() {
+  runner_->StopAllAndWait();
+  StopRowsJob();
+}
 
 // ---------------------------------------------------------------- building
 
@@ -188,6 +193,8 @@ void MainWindow::CreateMenus() {
     if (on) debounce_->start();
     else debounce_->stop();
   });
+  Show1->addSeparator();
+  Rows1 = Item(Show1, QStringLiteral("Rows1"), QStringLiteral("&Rows..."), &MainWindow::Rows1Click);
 
   Method1 = bar->addMenu(QStringLiteral("&Method"));
   Method1->setObjectName(QStringLiteral("Method1"));
@@ -514,6 +521,7 @@ ProofRequest MainWindow::RequestForText() const {
 
 void MainWindow::StartProof(ProofKind kind, ProofRequest request) {
   if (proof_.job != 0) runner_->Stop(proof_.job);  // superseded: its result is not shown
+  provedLines_ = request.lines;
   proof_.kind = kind;
   proof_.edits = edits_;
   proof_.crossCheck = request.crossCheck.has_value();
@@ -608,6 +616,7 @@ void MainWindow::ProofFinished(quint64 job, std::shared_ptr<const ProofResult> r
   }
   const bool current = edits_ == proof_.edits;
   if (current) marks_->Show(result->diagnostics, proof_.encoding);
+  RefreshRows();
   emit ProofShown();
   // Typed while a proof ran: prove the newer text too.
   if (!current && ProveAsYouType1->isChecked()) debounce_->start();
@@ -869,6 +878,47 @@ void MainWindow::Print1Click() {
 
 void MainWindow::PrinterSetup1Click() { dialogs_.Print(this, printer_); }
 
+void MainWindow::Rows1Click() {
+  if (!rowsWindow_) {
+    rowsWindow_ = new RowsWindow(dialogs_, this);
+    rowsWindow_->setWindowFlag(Qt::Window);
+    rowsWindow_->resize(900, 700);
+  }
+  rowsWindow_->show();
+  rowsWindow_->raise();
+  rowsWindow_->activateWindow();
+  RefreshRows();
+}
+
+void MainWindow::RefreshRows() {
+  if (!rowsWindow_ || !rowsWindow_->isVisible() || provedLines_.empty()) return;
+  StopRowsJob();
+  auto control = std::make_shared<JobControl>();
+  const quint64 id = ++rowsJobs_;
+  rowsJob_ = {QThread::create([this, id, control, lines = provedLines_, bells = settings_.maxNumberBells] {
+                std::shared_ptr<const RowsModel> model = CollectRows(lines, bells, &control->run);
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, id, model] {
+                      if (id != rowsJob_.id) return;  // a newer proof's rows are on their way
+                      StopRowsJob();
+                      rowsWindow_->ShowRows(model);
+                      emit RowsShown();
+                    },
+                    Qt::QueuedConnection);
+              }),
+              control, id};
+  rowsJob_.thread->start();
+}
+
+void MainWindow::StopRowsJob() {
+  if (!rowsJob_.thread) return;
+  rowsJob_.control->Stop();
+  rowsJob_.thread->wait();
+  delete rowsJob_.thread;
+  rowsJob_.thread = nullptr;
+}
+
 void MainWindow::Del1Click() {
   if (PageControl1->currentIndex() == InputPage) RichEditInput->removeSelectedText();
 }
@@ -898,6 +948,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   runner_->StopAllAndWait();
+  StopRowsJob();
+  if (rowsWindow_) rowsWindow_->close();
   event->accept();
 }
 

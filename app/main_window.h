@@ -18,12 +18,14 @@ class QAction;
 class QMenu;
 class QPlainTextEdit;
 class QTabWidget;
+class QThread;
 class QTimer;
 class QToolBar;
 
 namespace tolvern::app {
 
 class DiagnosticMarks;
+class RowsWindow;
 class SirilLexer;
 class EditorPage;
 
@@ -67,6 +69,7 @@ class MainWindow : public QMainWindow {
   void SearchSIRILLibraries1Click();
   void Print1Click();
   void PrinterSetup1Click();
+  void Rows1Click();
   void Del1Click();
   void Cut1Click();
   void Copy1Click();
@@ -82,6 +85,8 @@ class MainWindow : public QMainWindow {
  signals:
   // A Prove command has shown its result (for tests and the rows view).
   void ProofShown();
+  // The rows view shows the rows of the last proof.
+  void RowsShown();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -168,6 +173,7 @@ class MainWindow : public QMainWindow {
   QAction* SIRIL1 = nullptr;
   QAction* SyntaxColours1 = nullptr;
   QAction* ProveAsYouType1 = nullptr;
+  QAction* Rows1 = nullptr;
   QMenu* Method1 = nullptr;
   QAction* SearchSIRILLibraries1 = nullptr;
   QMenu* Debug1 = nullptr;
@@ -226,6 +232,20 @@ class MainWindow : public QMainWindow {
   quint64 edits_ = 0;
   QTimer* debounce_ = nullptr;
   DiagnosticMarks* marks_ = nullptr;
+
+  // The rows view, and the lines it was last drawn from; its rows are
+  // collected by a proof of their own, run only while the view is open.
+  void RefreshRows();
+  void StopRowsJob();
+  RowsWindow* rowsWindow_ = nullptr;
+  std::vector<std::string> provedLines_;
+  struct RowsJob {
+    QThread* thread = nullptr;
+    std::shared_ptr<JobControl> control;
+    quint64 id = 0;
+  };
+  RowsJob rowsJob_;
+  quint64 rowsJobs_ = 0;
   SirilLexer* lexer_ = nullptr;
   QTimer* progressTimer_ = nullptr;
   bool progressLineShown_ = false;

@@ -1,12 +1,16 @@
 // The window on huge output: how soon a proof page of a million lines is
 // shown after the proof ends, how smoothly it scrolls, selects and copies,
-// what it holds in memory, and where a runaway touch is stopped.
+// what it holds in memory, and where a runaway touch is stopped; and the
+// rows view on a peal and on a million rows.
 //   tolvern_gui_bench [LINES]     (default 1000000; runs on the offscreen platform)
+//   tolvern_gui_bench rows        the rows view alone
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QScrollBar>
 #include <chrono>
+#include <malloc.h>
 #include <cstdio>
 #include <string>
 
@@ -16,6 +20,9 @@
 #include <QTimer>
 #include <algorithm>
 #include "proof_job.h"
+#include "dialogs.h"
+#include "rows_view.h"
+#include "rows_window.h"
 #include "workloads.h"
 
 using namespace tolvern;
@@ -210,14 +217,99 @@ void ProvingAsYouType() {
                                               (afterPause[afterPause.size() / 2] < 50 ? "met" : "NOT met"));
 }
 
+// Bytes of the heap in use: unlike the resident size, it shrinks when memory
+// is given back, so its growth is what is still held.
+size_t HeapInUse() {
+  const struct mallinfo2 info = mallinfo2();
+  return info.uordblks + info.hblkhd;
+}
+
+// The peal rung `passes` times over, every row after the first pass false.
+bench::Lines PealRungOver(int passes, int& rows) {
+  int leads = 0;
+  bench::Lines lines = bench::PealComposition(312, 314, leads);
+  rows = leads * 16 * passes;
+  if (passes == 1) return lines;
+  lines.insert(lines.begin() + 1, "Over = " + std::to_string(passes) + " Peal");
+  lines.push_back("CONFLICT =");
+  return lines;
+}
+
+// From a proof's rows to the first frame of the rows window, then scrolling.
+void RowsViewOn(int passes) {
+  int rows = 0;
+  const bench::Lines lines = PealRungOver(passes, rows);
+  const size_t before = HeapInUse();
+  QElapsedTimer timer;
+  timer.start();
+  const std::shared_ptr<RowsModel> model = CollectRows(lines, 8, nullptr);
+  const double collecting = Seconds(timer);
+  const size_t collected = HeapInUse();
+
+  QtDialogs dialogs;
+  RowsWindow window(dialogs);
+  window.resize(1200, 800);
+  window.show();
+  QApplication::processEvents();
+  RowsView& view = window.View();
+  const int64_t framesBefore = view.FramesPainted();
+  timer.restart();
+  window.ShowRows(model);
+  view.viewport()->repaint();
+  const double opening = Seconds(timer);
+  if (view.FramesPainted() == framesBefore) std::abort();
+
+  std::printf("\ngui: the rows view, Plain Bob Major with markers, %s\n",
+              passes == 1 ? "a true peal" : "the peal rung over and over (CONFLICT empty)");
+  Row("rows", std::to_string(model->RowCount() - 1) + " in " + std::to_string(model->LeadCount()) + " leads, " +
+                  std::to_string(view.Columns()) + " across");
+  Row("proved with the rows collected (s)", Format("%.3f", collecting));
+  Row("model ready to first frame (ms)", Format("%.2f", opening * 1000));
+  Row("model holds (bytes a row)", Format("%.2f", static_cast<double>(model->BytesHeld()) / model->RowCount()));
+  Row("heap held after proving (B a row)",
+      Format("%.2f", (static_cast<double>(collected) - static_cast<double>(before)) / model->RowCount()));
+
+  constexpr int frames = 200;
+  QScrollBar* bar = view.verticalScrollBar();
+  bar->setValue(0);
+  timer.restart();
+  for (int i = 0; i < frames; ++i) {
+    // Down a screen at a time, from the top again at the end.
+    bar->setValue(bar->value() < bar->maximum() ? bar->value() + bar->pageStep() : 0);
+    view.viewport()->repaint();
+  }
+  Row("scroll a screen, repainted (ms)", Format("%.2f", Seconds(timer) * 1000 / frames));
+  timer.restart();
+  for (int i = 0; i < frames; ++i) {
+    // Three lines a step, as the mouse wheel scrolls.
+    bar->setValue(bar->value() + 3 * bar->singleStep());
+    view.viewport()->repaint();
+  }
+  Row("scroll three lines, repainted (ms)", Format("%.2f", Seconds(timer) * 1000 / frames));
+  timer.restart();
+  for (int i = 0; i < frames; ++i) {
+    bar->setValue(static_cast<int>((static_cast<int64_t>(i) * 7919 * 104729) % (bar->maximum() + 1)));
+    view.viewport()->repaint();
+  }
+  Row("jump anywhere, repainted (ms)", Format("%.2f", Seconds(timer) * 1000 / frames));
+  Row("bands kept drawn (MiB)", Format("%.1f", view.DrawnBytes() / 1048576.0));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
+  if (argc > 1 && std::string(argv[1]) == "rows") {  // the rows view alone
+    RowsViewOn(1);
+    RowsViewOn(200);
+    return 0;
+  }
   const int changes = argc > 1 ? std::atoi(argv[1]) : 1'000'000;
   HugePage(changes);
   RunawayTouch();
+  RowsViewOn(1);
+  RowsViewOn(200);
   ProvingAsYouType();
   return 0;
 }

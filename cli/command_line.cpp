@@ -3,12 +3,15 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
 #include <optional>
 #include <sstream>
+
+#include <unistd.h>
 
 #include "check.h"
 #include "file_sink.h"
@@ -38,6 +41,14 @@ constexpr const char* Usage =
     "                            FILE: VERDICT, N changes[: FIRST ERROR]\n"
     "                            VERDICT: true, false, not round, errors or stopped\n"
     "                            (exit 0 when every file is true, 1 otherwise)\n"
+    "       tolvern draw FILE -o OUT.svg|OUT.png|OUT.pdf [--bells LIST] [--columns N] [--max-bells N]\n"
+    "       tolvern draw FILE --view [--max-bells N]\n"
+    "                            draw the rows, leads side by side, with lines through\n"
+    "                            the bells in LIST (default 1,2; \"\" for none), N leads\n"
+    "                            across (default 8; a PDF takes as many as fit a sheet);\n"
+    "                            or show them in a window. Runs tolvern-draw from the\n"
+    "                            folder of tolvern. Exit 0 drawn, 2 errors in the\n"
+    "                            composition, 3 usage or file problems\n"
     "       tolvern --help | --version\n";
 
 constexpr const char* Version = "tolvern 0.1.0";
@@ -191,6 +202,25 @@ int Prove(const std::vector<std::string>& args) {
   return ExitStatusOf(result.outcome);
 }
 
+// The drawing needs Qt, which this program does without: a program of its
+// own beside this one does it.
+int Draw(const std::vector<std::string>& args) {
+  std::error_code error;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+  const std::filesystem::path drawer = (error ? std::filesystem::path(".") : self.parent_path()) / "tolvern-draw";
+  std::vector<std::string> drawArgs(args.begin() + 1, args.end());
+  std::vector<char*> argv;
+  std::string program = drawer.string();
+  argv.push_back(program.data());
+  for (std::string& arg : drawArgs) argv.push_back(arg.data());
+  argv.push_back(nullptr);
+  std::cout.flush();
+  ::execv(program.c_str(), argv.data());
+  std::cerr << "tolvern: cannot run " << program << " (" << std::strerror(errno)
+            << "): tolvern draw needs tolvern-draw, built with the window, in the folder of tolvern\n";
+  return ExitUsage;
+}
+
 }  // namespace
 
 namespace {
@@ -248,6 +278,7 @@ int RunCommandLine(const std::vector<std::string>& arguments) {
     return 0;
   }
   if (command == "prove") return Prove(arguments);
+  if (command == "draw") return Draw(arguments);
   if (command == "check")
     return RunCheck(std::vector<std::string>(arguments.begin() + 1, arguments.end()), std::cout, std::cerr);
   return UsageError("unknown command '" + command + "'");

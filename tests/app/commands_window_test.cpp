@@ -13,6 +13,7 @@
 #include "editor_page.h"
 #include "gui_helpers.h"
 #include "help_texts.h"
+#include "rows_window.h"
 
 namespace tolvern::app {
 namespace {
@@ -182,6 +183,25 @@ TEST_F(OtherCommands, HelpBoxesAreInformationBoxes) {
   }
   EXPECT_EQ(dialogs.boxes[1].text, PredefinedNamesText());
   EXPECT_EQ(dialogs.boxes[3].text, ExampleText());
+}
+
+TEST_F(OtherCommands, TheRowsViewKeepsInStepWithProve) {
+  Show();
+  window.New1Click();
+  window.input()->setText(QString::fromLatin1(TouchText));
+  ASSERT_TRUE(ProveAndWait(window));
+  QSignalSpy rows(&window, &MainWindow::RowsShown);
+  window.findChild<QAction*>("Rows1")->trigger();
+  ASSERT_TRUE(WaitFor([&] { return rows.count() == 1; }, 5000));
+  auto* view = window.findChild<RowsWindow*>();
+  ASSERT_NE(view, nullptr);
+  EXPECT_TRUE(view->isVisible());
+  EXPECT_TRUE(view->HeaderText().startsWith("24 rows")) << view->HeaderText().toStdString();
+
+  window.input()->setText("4 BELLS\nT = 3 L\nL = &x14x14,+12");
+  ASSERT_TRUE(ProveAndWait(window));
+  ASSERT_TRUE(WaitFor([&] { return rows.count() == 2; }, 5000));
+  EXPECT_TRUE(view->HeaderText().startsWith("24 rows. Touch is True")) << view->HeaderText().toStdString();
 }
 
 TEST_F(OtherCommands, TheLibraryViewerGetsTheChosenFileWhole) {

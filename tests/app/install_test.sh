@@ -9,7 +9,7 @@ prefix="$(mktemp -d)"
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 fail() { echo "install_test: $*" >&2; exit 1; }
-for file in bin/tolvern bin/tolvern-gui share/applications/tolvern.desktop \
+for file in bin/tolvern bin/tolvern-gui bin/tolvern-draw share/applications/tolvern.desktop \
             share/icons/hicolor/scalable/apps/tolvern.svg share/mime/packages/tolvern-siril.xml; do
   [ -e "$prefix/$file" ] || fail "missing $file"
 done
