@@ -1,6 +1,9 @@
 #include "expansion.h"
 
 #include <algorithm>
+#include <array>
+#include <limits>
+#include <numeric>
 #include <unordered_map>
 
 namespace tolvern {
@@ -16,57 +19,142 @@ bool IsInert(const TCompElement* definition) {
   return true;
 }
 
-// At most how many changes the composition rings if nothing stops it, and
-// never more than the rows the stage has: the size the row register should
-// start at. A definition that refers back to itself counts as endless.
+// The order of a change or block as a permutation: how many times it must be
+// rung from a row to come back to that row.
+uint64_t OrderOf(const ChangePermutation& change) {
+  std::array<bool, 16> seen{};
+  uint64_t order = 1;
+  for (size_t start = 0; start < 16; ++start) {
+    uint64_t length = 0;
+    for (size_t at = start; !seen[at]; at = change.source[at]) {
+      seen[at] = true;
+      ++length;
+    }
+    if (length > 1) order = std::lcm(order, length);
+  }
+  return order;
+}
+
+// `first` then `then`, as one permutation.
+ChangePermutation Then(const ChangePermutation& first, const ChangePermutation& then) {
+  TRow row;
+  row.bell = first.source;
+  return {Permute(row, then).bell};
+}
+
+// At most how many different rows the composition rings, and never more than
+// the rows the stage has: the size the row register should start at. A block
+// rung R times over whose passes come back to their starting row after m of
+// them (m the order of the block's permutation) rings at most min(R, m)
+// passes' worth of different rows, so a course rung a million times asks for
+// one course of room. A definition that refers back to itself counts as endless.
 uint64_t ExpectedRows(const TCompElement* composition, int stage) {
   constexpr uint64_t endless = uint64_t{1} << 40;
   uint64_t rowsOfStage = 1;
   for (int bells = 2; bells <= stage && rowsOfStage < endless; ++bells) rowsOfStage *= static_cast<uint64_t>(bells);
   if (!composition) return 0;
 
+  // One pass of a block: at most how many different rows, and, where it is
+  // worked out, the permutation of the pass. It is worked out only for blocks
+  // rung more than once and what they hold: most texts never need it.
+  struct Pass {
+    uint64_t rows = 0;
+    ChangePermutation permutation{RoundsRow().bell};
+    bool known = false;
+  };
   enum class State : uint8_t { Open, Done };
-  std::unordered_map<const TCompElement*, std::pair<State, uint64_t>> seen;
+  struct Seen {
+    State state;
+    Pass pass;
+    bool permutationSought;
+  };
+  std::unordered_map<const TCompElement*, Seen> seen;
   struct Visit {
     const TCompElement* definition;
     const TCompElement* element;
-    uint64_t changes;
+    Pass pass;
   };
-  std::vector<Visit> path{{composition, composition->Next, 0}};
-  seen[composition] = {State::Open, 0};
-  const auto add = [&](uint64_t& total, uint64_t each, int32_t repeat) {
-    if (repeat <= 0 || each == 0) return;
-    const uint64_t times = static_cast<uint64_t>(repeat);
-    total = (each >= endless / times) ? endless : std::min(endless, total + each * times);
+  std::vector<Visit> path;
+  const auto enter = [&](const TCompElement* definition, bool wantPermutation) {
+    Pass pass;
+    pass.known = wantPermutation;
+    seen[definition] = {State::Open, pass, wantPermutation};
+    path.push_back({definition, definition->Next, pass});
   };
+  const auto add = [&](Pass& total, const Pass& each, int32_t repeat) {
+    if (repeat <= 0) return;
+    uint64_t passes = static_cast<uint64_t>(repeat);
+    uint64_t order = 0;
+    if (passes > 1 && each.known) {
+      order = OrderOf(each.permutation);
+      passes = std::min(passes, order);
+    }
+    if (total.known) {
+      if (!each.known) {
+        total.known = false;
+      } else {
+        const uint64_t times = order == 0 ? 1 : static_cast<uint64_t>(repeat) % order;
+        for (uint64_t i = 0; i < times; ++i) total.permutation = Then(total.permutation, each.permutation);
+      }
+    }
+    if (each.rows == 0) return;
+    total.rows = (each.rows >= endless / passes) ? endless : std::min(endless, total.rows + each.rows * passes);
+  };
+
+  enter(composition, false);
   while (!path.empty()) {
     Visit& visit = path.back();
     if (!visit.element) {
-      const uint64_t changes = visit.changes;
-      seen[visit.definition] = {State::Done, changes};
+      const Pass pass = visit.pass;
+      Seen& done = seen[visit.definition];
+      done.state = State::Done;
+      done.pass = pass;
       path.pop_back();
       if (!path.empty()) {
         Visit& caller = path.back();
-        add(caller.changes, changes, caller.element->Repeat);
+        add(caller.pass, pass, caller.element->Repeat);
         caller.element = caller.element->Next;
       }
       continue;
     }
     const TCompElement& element = *visit.element;
     if (element.Kind == ElementKind::Change) {
-      add(visit.changes, 1, element.Repeat);
+      // A run of changes at once: a text may hold millions of them.
+      Pass& pass = visit.pass;
+      const TCompElement* change = &element;
+      for (; change && change->Kind == ElementKind::Change; change = change->Next) {
+        if (change->Repeat == 1) {
+          if (pass.known) pass.permutation = Then(pass.permutation, change->Permutation);
+          if (pass.rows < endless) ++pass.rows;
+        } else {
+          Pass each;
+          each.rows = 1;
+          each.permutation = change->Permutation;
+          each.known = true;
+          add(pass, each, change->Repeat);
+        }
+      }
+      visit.element = change;
+      continue;
     } else if (element.Kind == ElementKind::Reference && element.Repeat > 0) {
+      const bool wantPermutation = visit.pass.known || element.Repeat > 1;
       const auto found = seen.find(element.Link);
-      if (found == seen.end()) {
-        seen[element.Link] = {State::Open, 0};
-        path.push_back({element.Link, element.Link->Next, 0});
+      if (found == seen.end() ||
+          (found->second.state == State::Done && wantPermutation && !found->second.permutationSought)) {
+        enter(element.Link, wantPermutation);
         continue;
       }
-      add(visit.changes, found->second.first == State::Open ? endless : found->second.second, element.Repeat);
+      if (found->second.state == State::Open) {
+        Pass open;
+        open.rows = endless;
+        add(visit.pass, open, element.Repeat);
+      } else {
+        add(visit.pass, found->second.pass, element.Repeat);
+      }
     }
     visit.element = visit.element->Next;
   }
-  return std::min(seen[composition].second, rowsOfStage);
+  return std::min(seen[composition].pass.rows, rowsOfStage);
 }
 
 }  // namespace
@@ -96,7 +184,11 @@ void Prover::ProveTouch(const TCompElement* composition, const PredefinedNames& 
   conflictInert_ = IsInert(names_.PredefinedConflict);
   everyRowInert_ = IsInert(names_.PredefinedEveryRow);
   deferRows_ = conflictInert_ && !settings_.DebugProof && !settings_.Observer;
+  plainChanges_ = deferRows_ && everyRowInert_;
+  changeLimit_ = settings_.MaxChanges > 0 ? settings_.MaxChanges : std::numeric_limits<int64_t>::max();
   pendingCount_ = 0;
+  pendingUnit_ = RowRegister::CountUnit(1);
+  unmusicalRow_ = 0;
   firstRung_.clear();
   if (settings_.Observer) settings_.Observer->OnTouchStart(stage_);
 
@@ -106,6 +198,7 @@ void Prover::ProveTouch(const TCompElement* composition, const PredefinedNames& 
   Halted = false;
   if (!Stopped) GiveVerdict();
   FlushPending();
+  TallyRegister();
   WriteReport();
   Leads.Reset();
   stack_.clear();
@@ -138,8 +231,16 @@ void Prover::ExpandDefinition(const TCompElement* definition) {
       frame.remaining = frame.element ? frame.element->Repeat : 0;
       continue;
     }
-    --frame.remaining;
     const TCompElement& element = *frame.element;
+    if (element.Kind == ElementKind::Change && plainChanges_ && !AtRounds && stack_.size() < MaxExpansionDepth) {
+      if (settings_.Control) RingPlainChanges<true>(frame); else RingPlainChanges<false>(frame);
+      if (Halted) {
+        stack_.resize(base);
+        return;
+      }
+      continue;
+    }
+    --frame.remaining;
     if (settings_.DebugProof) AppendLine(settings_.ProofOutput, "Element:" + element.Text);
 
     switch (element.Kind) {
@@ -178,12 +279,20 @@ void Prover::RingChange(const TCompElement& change) {
   } else {
     RecordRow(packed);
     if (Halted) {
+      // Registered, but the touch ends before the music counts it.
+      unmusicalRow_ = packed;
+      unmusicalUnit_ = RowRegister::CountUnit(ChangeCount);
       RowEventHalt = true;
       return;
     }
   }
-  Music.MatchMusic(packed, ChangeCount);
-  AtRounds = packed == PackedRounds;
+  FinishChange(packed);
+}
+
+// What follows a row once it is registered: the rounds test, ROUNDS and
+// EVERYROW, and the limits.
+void Prover::FinishChange(uint64_t packedRow) {
+  AtRounds = packedRow == PackedRounds;
   if (AtRounds) {
     ExpandDefinition(names_.PredefinedRounds);
     if (Halted) {
@@ -202,6 +311,60 @@ void Prover::RingChange(const TCompElement& change) {
     control->PublishChanges(ChangeCount);
     if (control->StopRequested()) StopTouch(control->StopLine());
   }
+}
+
+// Rings the frame's change and the changes after it in its definition while
+// nothing but ringing and counting is asked of them (see plainChanges_), with
+// the run state in registers. Leaves at rounds, at the change limit, at a
+// stop request, or at the first element that is not a change; the row it
+// leaves on is finished as RingChange finishes it.
+template <bool Controlled>
+void Prover::RingPlainChanges(Frame& frame) {
+  const TCompElement* change = frame.element;
+  int64_t left = frame.remaining;
+  TRow row = CurrentRow;
+  int64_t count = ChangeCount;
+  size_t pending = pendingCount_;
+  const int64_t limit = changeLimit_;
+  RunControl* const control = settings_.Control;
+  idleWork_ = 0;
+  for (;;) {
+    while (left > 0) {
+      --left;
+      row = Permute(row, change->Permutation);
+      ++count;
+      const uint64_t packed = PackRow(row);
+      pendingRows_[pending++] = packed;
+      bool stop = false;
+      if constexpr (Controlled) {
+        control->PublishChanges(count);
+        stop = control->StopRequested();
+      }
+      if ((pending == RowBatch) | (packed == PackedRounds) | (count >= limit) | stop) [[unlikely]] {
+        CurrentRow = row;
+        ChangeCount = count;
+        pendingCount_ = pending;
+        if (pending == RowBatch) {
+          RegisterPendingRows();
+          pending = 0;
+        }
+        if (packed == PackedRounds || count >= limit || stop) {
+          // ROUNDS may enter a definition and move the stack: the frame is
+          // written back first.
+          stack_.back() = {change, left};
+          FinishChange(packed);
+          return;
+        }
+      }
+    }
+    change = change->Next;
+    if (!change || change->Kind != ElementKind::Change) break;
+    left = change->Repeat;
+  }
+  CurrentRow = row;
+  ChangeCount = count;
+  pendingCount_ = pending;
+  frame = {change, change ? change->Repeat : 0};
 }
 
 void Prover::ExpandRowEvent(const TCompElement* definition, bool inert) {

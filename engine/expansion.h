@@ -66,6 +66,9 @@ class Prover {
   void ExpandDefinition(const TCompElement* definition);
   bool EnterDefinition(const TCompElement* definition);
   void RingChange(const TCompElement& change);
+  void FinishChange(uint64_t packedRow);
+  template <bool Controlled>
+  void RingPlainChanges(Frame& frame);
   void ExpandRowEvent(const TCompElement* definition, bool inert);
   void MarkLeadHead(const TCompElement& marker);
   void StopTouch(const std::string& line);
@@ -81,6 +84,7 @@ class Prover {
   void ObserveRow(uint64_t packedRow, uint64_t timesBefore);
   uint64_t TallyRow(uint64_t packedRow);
   void RegisterPendingRows();
+  void TallyRegister();
   void GiveVerdict();
 
   // report
@@ -100,8 +104,16 @@ class Prover {
   static constexpr size_t RowBatch = 512;
   std::array<uint64_t, RowBatch> pendingRows_{};
   size_t pendingCount_ = 0;
+  uint64_t pendingUnit_ = RowRegister::OddChange;  // the parity of the first row waiting
   bool deferRows_ = false;
   bool everyRowInert_ = false;
+  // Changes need nothing but ringing and counting: no trace, no row event
+  // that can show anything, no observer. They are then rung in a tight loop.
+  bool plainChanges_ = false;
+  int64_t changeLimit_ = 0;  // MaxChanges, or no limit
+  // A row registered but halted by CONFLICT before the music saw it.
+  uint64_t unmusicalRow_ = 0;
+  uint64_t unmusicalUnit_ = 0;
   int64_t idleWork_ = 0;  // since the last change
 
   // Kept only while a row observer is bound.
