@@ -167,6 +167,11 @@ void Prover::ProveTouch(const TCompElement* composition, const PredefinedNames& 
   Leads.Reset();
   Music.Reset();
   if (stage_ >= 6) Music.BuildMusicPatterns(names_.PredefinedMusic, stage_, diagnostics_);
+  musicFilter_ = Music.Filter();
+  if (!settings_.ShowMusic || !Music.Counting()) musicFilter_.keys.fill(0);
+  musicRows_.clear();
+  repeatedRows_.clear();
+  musicScan_ = tallyScan_ = false;
   RowTally.fill(0);
   MaxRepetitions = 0;
   ChangeCount = 0;
@@ -359,6 +364,9 @@ void Prover::RingPlainChanges(Frame& frame) {
     }
     change = change->Next;
     if (!change || change->Kind != ElementKind::Change) break;
+    // The elements of a body are made one after another, so the next ones
+    // are most likely just beyond this one: fetch them before they are read.
+    __builtin_prefetch(reinterpret_cast<const char*>(change) + 64 * sizeof(TCompElement));
     left = change->Repeat;
   }
   CurrentRow = row;

@@ -83,6 +83,8 @@ class Prover {
   void RecordRow(uint64_t packedRow);
   void ObserveRow(uint64_t packedRow, uint64_t timesBefore);
   uint64_t TallyRow(uint64_t packedRow);
+  void NoteRow(uint64_t packedRow, uint64_t timesBefore);
+  void NoteAside(std::vector<uint64_t>& rows, bool& scan, uint64_t packedRow);
   void RegisterPendingRows();
   void TallyRegister();
   void GiveVerdict();
@@ -111,6 +113,15 @@ class Prover {
   // that can show anything, no observer. They are then rung in a tight loop.
   bool plainChanges_ = false;
   int64_t changeLimit_ = 0;  // MaxChanges, or no limit
+  // Rows the report reads back from the register: new rows that may be
+  // music (the filter lets them by) and rows rung a second time. Far fewer
+  // than the register's slots, except in touches that repeat or match a lot;
+  // past a share of the register the report passes over all of it instead.
+  MusicAnalysis::RowFilter musicFilter_;
+  std::vector<uint64_t> musicRows_;
+  std::vector<uint64_t> repeatedRows_;
+  bool musicScan_ = false;
+  bool tallyScan_ = false;
   // A row registered but halted by CONFLICT before the music saw it.
   uint64_t unmusicalRow_ = 0;
   uint64_t unmusicalUnit_ = 0;

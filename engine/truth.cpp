@@ -118,6 +118,25 @@ uint64_t RowRegister::RingMany(Slot& slot, uint64_t unit) {
   return before;
 }
 
+void RowRegister::CountsOf(uint64_t packedRow, uint64_t& even, uint64_t& odd) const {
+  even = odd = 0;
+  for (size_t at = SlotOf(packedRow); slots_[at].row != 0; at = (at + 1) & mask_) {
+    if (slots_[at].row != packedRow) continue;
+    const uint64_t rung = slots_[at].rung;
+    if (rung & ManyBits) {
+      const auto found = many_.find(packedRow);
+      if (found != many_.end()) {
+        even = found->second.even;
+        odd = found->second.odd;
+        return;
+      }
+    }
+    even = rung & HalfMask;
+    odd = rung >> 32;
+    return;
+  }
+}
+
 void RowRegister::SetCounts(uint64_t packedRow, uint64_t even, uint64_t odd) {
   Reserve(1);
   size_t at = SlotOf(packedRow);
@@ -167,7 +186,29 @@ void RowRegister::Grow() {
 uint64_t Prover::TallyRow(uint64_t packedRow) {
   const uint64_t n = RowTable.Ring(packedRow, RowRegister::CountUnit(ChangeCount));
   if (n > 0) ++DuplicateCount;
+  NoteRow(packedRow, n);
   return n;
+}
+
+void Prover::NoteRow(uint64_t packedRow, uint64_t timesBefore) {
+  if (timesBefore == 0) {
+    if (musicFilter_.Passes(packedRow)) [[unlikely]]
+      NoteAside(musicRows_, musicScan_, packedRow);
+  } else if (timesBefore == 1) [[unlikely]] {
+    NoteAside(repeatedRows_, tallyScan_, packedRow);
+  }
+}
+
+void Prover::NoteAside(std::vector<uint64_t>& rows, bool& scan, uint64_t packedRow) {
+  if (scan) return;
+  // Past an eighth of the register, one pass over it at the end is cheaper.
+  if (rows.size() >= RowTable.CapacityBytes() / 128 && rows.size() >= 4096) {
+    scan = true;
+    rows.clear();
+    rows.shrink_to_fit();
+    return;
+  }
+  rows.push_back(packedRow);
 }
 
 void Prover::RecordRow(uint64_t packedRow) {
@@ -193,13 +234,13 @@ void Prover::RegisterPendingRows() {
   uint64_t unit = pendingUnit_;
   constexpr uint64_t flip = RowRegister::EvenChange ^ RowRegister::OddChange;
   if (RowTable.FitsInCache()) {
-    for (size_t i = 0; i < n; ++i, unit ^= flip) RowTable.Ring(pendingRows_[i], unit);
+    for (size_t i = 0; i < n; ++i, unit ^= flip) NoteRow(pendingRows_[i], RowTable.Ring(pendingRows_[i], unit));
   } else {
     constexpr size_t ahead = 32;
     for (size_t i = 0; i < ahead && i < n; ++i) RowTable.Prefetch(pendingRows_[i]);
     for (size_t i = 0; i < n; ++i, unit ^= flip) {
       if (i + ahead < n) RowTable.Prefetch(pendingRows_[i + ahead]);
-      RowTable.Ring(pendingRows_[i], unit);
+      NoteRow(pendingRows_[i], RowTable.Ring(pendingRows_[i], unit));
     }
   }
   DuplicateCount += static_cast<int64_t>(n - (RowTable.DistinctRows() - distinctBefore));
@@ -212,23 +253,40 @@ void Prover::TallyRegister() {
   MaxRepetitions = 0;
   RowTally[0] = static_cast<int64_t>(RowTable.DistinctRows());
   const bool music = settings_.ShowMusic && Music.Counting();
-  if (!music && DuplicateCount == 0) return;
+  const bool tally = DuplicateCount > 0;
   // rows[k]: rows rung exactly k + 1 times, the last entry for the rest.
   std::array<int64_t, 100> rows{};
   uint64_t most = 1;
-  MusicAnalysis::RowFilter filter;  // with no music, no row passes
-  filter.keys.fill(0);
-  if (music) filter = Music.Filter();
-  RowTable.ForEachSlot([&](uint64_t row, uint64_t even, uint64_t odd) {
-    const uint64_t times = even + odd;
-    if (times > 1) [[unlikely]] {
-      ++rows[times - 1 < rows.size() ? times - 1 : rows.size() - 1];
-      if (times > most) most = times;
+  const auto tallyRow = [&](uint64_t times) {
+    ++rows[times - 1 < rows.size() ? times - 1 : rows.size() - 1];
+    if (times > most) most = times;
+  };
+  if ((tally && tallyScan_) || (music && musicScan_)) {
+    const bool scanTally = tally && tallyScan_;
+    MusicAnalysis::RowFilter filter;  // with no music, no row passes
+    filter.keys.fill(0);
+    if (music && musicScan_) filter = Music.Filter();
+    RowTable.ForEachSlot([&](uint64_t row, uint64_t even, uint64_t odd) {
+      if (scanTally && even + odd > 1) [[unlikely]]
+        tallyRow(even + odd);
+      if (filter.Passes(row)) [[unlikely]]
+        Music.CountRow(row, even, odd);
+    });
+  }
+  uint64_t even = 0, odd = 0;
+  if (tally && !tallyScan_) {
+    for (const uint64_t row : repeatedRows_) {
+      RowTable.CountsOf(row, even, odd);
+      tallyRow(even + odd);
     }
-    if (filter.Passes(row)) [[unlikely]]
+  }
+  if (music && !musicScan_) {
+    for (const uint64_t row : musicRows_) {
+      RowTable.CountsOf(row, even, odd);
       Music.CountRow(row, even, odd);
-  });
-  MaxRepetitions = RowTable.DistinctRows() > 0 ? most - 1 : 0;
+    }
+  }
+  MaxRepetitions = tally ? most - 1 : 0;
   // A row rung t times was "rung at least n + 1 times" for every n < t.
   int64_t atLeast = 0;
   for (size_t k = rows.size() - 1; k >= 1; --k) {

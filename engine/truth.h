@@ -77,6 +77,10 @@ class RowRegister {
     }
   }
 
+  // How often a row has been rung on even and on odd changes (0 and 0 for a
+  // row never rung).
+  void CountsOf(uint64_t packedRow, uint64_t& even, uint64_t& odd) const;
+
   // Sets how often a row has been rung, as if it had been rung that often;
   // lets tests reach counts that take minutes to ring.
   void SetCounts(uint64_t packedRow, uint64_t even, uint64_t odd);
