@@ -214,7 +214,7 @@ bool Prover::EnterDefinition(const TCompElement* definition) {
     StopTouch("Expansion too deep: a definition refers to itself without end");
     return false;
   }
-  if (settings_.DebugProof) AppendLine(settings_.ProofOutput, "HEAD Element:" + definition->Text);
+  if (settings_.DebugProof) AppendLine(settings_.ProofOutput, "HEAD Element:" + std::string(definition->Text));
   const TCompElement* first = definition->Next;
   stack_.push_back({first, first ? first->Repeat : 0});
   return true;
@@ -246,7 +246,7 @@ void Prover::ExpandDefinition(const TCompElement* definition) {
       continue;
     }
     --frame.remaining;
-    if (settings_.DebugProof) AppendLine(settings_.ProofOutput, "Element:" + element.Text);
+    if (settings_.DebugProof) AppendLine(settings_.ProofOutput, "Element:" + std::string(element.Text));
 
     switch (element.Kind) {
       case ElementKind::Reference: EnterDefinition(element.Link); break;

@@ -100,7 +100,7 @@ void MusicAnalysis::WalkDefinition(const TCompElement* definition, int depth, Di
   }
 }
 
-void MusicAnalysis::AddString(const std::string& text, Diagnostics& diagnostics) {
+void MusicAnalysis::AddString(std::string_view text, Diagnostics& diagnostics) {
   const std::string upper = UpperCaseAscii(text);
   if (upper == "\"DEFAULT\"") {
     for (std::string_view cru : CruPatterns) AddPattern(cru);
@@ -117,7 +117,7 @@ void MusicAnalysis::AddString(const std::string& text, Diagnostics& diagnostics)
     return;
   }
 
-  std::string p = text.size() >= 2 ? text.substr(1, text.size() - 2) : std::string();
+  std::string p = text.size() >= 2 ? std::string(text.substr(1, text.size() - 2)) : std::string();
   // An empty pattern would match every row; it is left out.
   if (p.empty()) return;
   for (char& c : p)

@@ -77,7 +77,7 @@ class MusicAnalysis {
     size_t entry;
   };
   void WalkDefinition(const TCompElement* definition, int depth, Diagnostics& diagnostics);
-  void AddString(const std::string& text, Diagnostics& diagnostics);
+  void AddString(std::string_view text, Diagnostics& diagnostics);
   void AddPattern(std::string_view text);
   void VoidDuplicates();
   void MakeMatchers();
