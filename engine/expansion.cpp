@@ -1,6 +1,7 @@
 #include "expansion.h"
 
 #include <algorithm>
+#include <charconv>
 #include <array>
 #include <limits>
 #include <numeric>
@@ -191,6 +192,7 @@ void Prover::ProveTouch(const TCompElement* composition, const PredefinedNames& 
   deferRows_ = conflictInert_ && !settings_.DebugProof && !settings_.Observer;
   plainChanges_ = deferRows_ && everyRowInert_;
   changeLimit_ = settings_.MaxChanges > 0 ? settings_.MaxChanges : std::numeric_limits<int64_t>::max();
+  idleLimit_ = settings_.MaxIdleWork > 0 ? settings_.MaxIdleWork : std::numeric_limits<int64_t>::max();
   pendingCount_ = 0;
   pendingUnit_ = RowRegister::CountUnit(1);
   unmusicalRow_ = 0;
@@ -209,15 +211,33 @@ void Prover::ProveTouch(const TCompElement* composition, const PredefinedNames& 
   stack_.clear();
 }
 
-bool Prover::EnterDefinition(const TCompElement* definition) {
+// Inline, the rare cases aside: a touch enters a definition for every lead or so.
+inline bool Prover::EnterDefinition(const TCompElement* definition) {
+  if ((stack_.size() >= MaxExpansionDepth) | settings_.DebugProof) [[unlikely]] {
+    if (!EnterDefinitionAside(definition)) return false;
+  }
+  const TCompElement* first = definition->Next;
+  stack_.push_back({first, first ? first->Repeat : 0});
+  return true;
+}
+
+bool Prover::EnterDefinitionAside(const TCompElement* definition) {
   if (stack_.size() >= MaxExpansionDepth) {
     StopTouch("Expansion too deep: a definition refers to itself without end");
     return false;
   }
-  if (settings_.DebugProof) AppendLine(settings_.ProofOutput, "HEAD Element:" + std::string(definition->Text));
-  const TCompElement* first = definition->Next;
-  stack_.push_back({first, first ? first->Repeat : 0});
+  AppendLine(settings_.ProofOutput, "HEAD Element:" + std::string(definition->Text));
   return true;
+}
+
+inline void Prover::CountIdleWork(const TCompElement& element) {
+  // What a string prints is at most a small multiple of its text, so a long
+  // text counts more: one step more for every 16 characters.
+  const bool printed =
+      element.Kind == ElementKind::String || element.Kind == ElementKind::Marker || settings_.DebugProof;
+  idleWork_ += 1 + (printed ? static_cast<int64_t>(element.Text.size() / 16) : 0);
+  if ((idleWork_ > idleLimit_) | (settings_.Control != nullptr)) [[unlikely]]
+    CheckIdleWork();
 }
 
 void Prover::ExpandDefinition(const TCompElement* definition) {
@@ -238,7 +258,12 @@ void Prover::ExpandDefinition(const TCompElement* definition) {
     }
     const TCompElement& element = *frame.element;
     if (element.Kind == ElementKind::Change && plainChanges_ && !AtRounds && stack_.size() < MaxExpansionDepth) {
-      if (settings_.Control) RingPlainChanges<true>(frame); else RingPlainChanges<false>(frame);
+      const bool direct = RowTable.FitsInCache();
+      if (settings_.Control) {
+        if (direct) RingPlainChanges<true, true>(frame); else RingPlainChanges<true, false>(frame);
+      } else {
+        if (direct) RingPlainChanges<false, true>(frame); else RingPlainChanges<false, false>(frame);
+      }
       if (Halted) {
         stack_.resize(base);
         return;
@@ -267,7 +292,12 @@ void Prover::ExpandDefinition(const TCompElement* definition) {
 void Prover::RingChange(const TCompElement& change) {
   if (AtRounds) {
     if (ChangeCount > 0) {
-      const std::string line = "ROUNDS found after " + std::to_string(ChangeCount) + " changes";
+      // Built in a kept buffer: a touch may come round a million times.
+      std::string& line = roundsLine_;
+      line.assign("ROUNDS found after ");
+      char digits[24];
+      line.append(digits, static_cast<size_t>(std::to_chars(digits, digits + sizeof digits, ChangeCount).ptr - digits));
+      line.append(" changes");
       AppendLine(settings_.ProofOutput, line);
       AppendLine(settings_.ProgressOutput, line);
     }
@@ -322,9 +352,12 @@ void Prover::FinishChange(uint64_t packedRow) {
 // nothing but ringing and counting is asked of them (see plainChanges_), with
 // the run state in registers. Leaves at rounds, at the change limit, at a
 // stop request, or at the first element that is not a change; the row it
-// leaves on is finished as RingChange finishes it.
-template <bool Controlled>
+// leaves on is finished as RingChange finishes it. `Direct`: the register
+// fits in the caches, so each row is registered at once rather than batched
+// (fetching ahead would gain nothing there).
+template <bool Controlled, bool Direct>
 void Prover::RingPlainChanges(Frame& frame) {
+  if (Direct && pendingCount_ > 0) RegisterPendingRows();
   const TCompElement* change = frame.element;
   int64_t left = frame.remaining;
   TRow row = CurrentRow;
@@ -332,6 +365,12 @@ void Prover::RingPlainChanges(Frame& frame) {
   size_t pending = pendingCount_;
   const int64_t limit = changeLimit_;
   RunControl* const control = settings_.Control;
+  RowRegister::Ringer ringer(RowTable);
+  constexpr uint64_t flip = RowRegister::EvenChange ^ RowRegister::OddChange;
+  uint64_t unit = RowRegister::CountUnit(count + 1);  // the parity of the next change
+  int64_t duplicates = 0;
+  // The change at which to look up: the limit, or a full batch.
+  int64_t lookAt = Direct ? limit : std::min<int64_t>(limit, count + static_cast<int64_t>(RowBatch - pending));
   idleWork_ = 0;
   for (;;) {
     while (left > 0) {
@@ -339,19 +378,32 @@ void Prover::RingPlainChanges(Frame& frame) {
       row = Permute(row, change->Permutation);
       ++count;
       const uint64_t packed = PackRow(row);
-      pendingRows_[pending++] = packed;
+      if constexpr (Direct) {
+        const uint64_t before = ringer.Ring(packed, unit);
+        unit ^= flip;
+        duplicates += before != 0;
+        if (before <= 1) [[unlikely]]
+          NoteRow(packed, before);
+      } else {
+        pendingRows_[pending++] = packed;
+      }
       bool stop = false;
       if constexpr (Controlled) {
         control->PublishChanges(count);
         stop = control->StopRequested();
       }
-      if ((pending == RowBatch) | (packed == PackedRounds) | (count >= limit) | stop) [[unlikely]] {
+      if ((packed == PackedRounds) | (count >= lookAt) | stop) [[unlikely]] {
         CurrentRow = row;
         ChangeCount = count;
         pendingCount_ = pending;
-        if (pending == RowBatch) {
+        if (Direct) {
+          DuplicateCount += duplicates;
+          duplicates = 0;
+          pendingUnit_ = unit;
+        } else if (pending == RowBatch) {
           RegisterPendingRows();
           pending = 0;
+          lookAt = std::min<int64_t>(limit, count + static_cast<int64_t>(RowBatch));
         }
         if (packed == PackedRounds || count >= limit || stop) {
           // ROUNDS may enter a definition and move the stack: the frame is
@@ -372,6 +424,10 @@ void Prover::RingPlainChanges(Frame& frame) {
   CurrentRow = row;
   ChangeCount = count;
   pendingCount_ = pending;
+  if (Direct) {
+    DuplicateCount += duplicates;
+    pendingUnit_ = unit;
+  }
   frame = {change, change ? change->Repeat : 0};
 }
 
@@ -390,12 +446,7 @@ void Prover::MarkLeadHead(const TCompElement& marker) {
   CompatibleLine.clear();
 }
 
-void Prover::CountIdleWork(const TCompElement& element) {
-  // What a string prints is at most a small multiple of its text, so a long
-  // text counts more: one step more for every 16 characters.
-  const bool printed =
-      element.Kind == ElementKind::String || element.Kind == ElementKind::Marker || settings_.DebugProof;
-  idleWork_ += 1 + (printed ? static_cast<int64_t>(element.Text.size() / 16) : 0);
+void Prover::CheckIdleWork() {
   if (Halted) return;
   if (settings_.MaxIdleWork > 0 && idleWork_ > settings_.MaxIdleWork)
     StopTouch("Proof stopped: " + std::to_string(settings_.MaxIdleWork) + " steps of work with no change rung");

@@ -190,15 +190,6 @@ uint64_t Prover::TallyRow(uint64_t packedRow) {
   return n;
 }
 
-void Prover::NoteRow(uint64_t packedRow, uint64_t timesBefore) {
-  if (timesBefore == 0) {
-    if (musicFilter_.Passes(packedRow)) [[unlikely]]
-      NoteAside(musicRows_, musicScan_, packedRow);
-  } else if (timesBefore == 1) [[unlikely]] {
-    NoteAside(repeatedRows_, tallyScan_, packedRow);
-  }
-}
-
 void Prover::NoteAside(std::vector<uint64_t>& rows, bool& scan, uint64_t packedRow) {
   if (scan) return;
   // Past an eighth of the register, one pass over it at the end is cheaper.

@@ -12,6 +12,11 @@ namespace tolvern {
 // 32 bits each. The music and repetition tallies are read from the register
 // once, at the end of the touch, instead of with every change.
 class RowRegister {
+  struct Slot {
+    uint64_t row;
+    uint64_t rung;  // even changes in the low half, odd in the high half
+  };
+
  public:
   // What one ringing adds to a slot's count: one in the half of its parity.
   static constexpr uint64_t EvenChange = 1;
@@ -40,6 +45,44 @@ class RowRegister {
       at = (at + 1) & mask_;
     }
   }
+
+  // The table's place and size held for a tight loop of ringings, so that
+  // they are not read again with each; good until the table grows, which
+  // only a new row can make it do (Ring then refreshes it).
+  class Ringer {
+   public:
+    explicit Ringer(RowRegister& table) : table_(table) { Refresh(); }
+    uint64_t Ring(uint64_t packedRow, uint64_t unit) {
+      size_t at = static_cast<size_t>((packedRow * HashFactor) >> shift_);
+      for (;;) {
+        Slot& slot = slots_[at];
+        if (slot.row == packedRow) {
+          const uint64_t rung = slot.rung;
+          if (rung & ManyBits) [[unlikely]]
+            return table_.RingMany(slot, unit);
+          slot.rung = rung + unit;
+          return (rung & HalfMask) + (rung >> 32);
+        }
+        if (slot.row == 0) {
+          table_.Insert(at, packedRow, unit);
+          Refresh();
+          return 0;
+        }
+        at = (at + 1) & mask_;
+      }
+    }
+
+   private:
+    void Refresh() {
+      slots_ = table_.slots_;
+      mask_ = table_.mask_;
+      shift_ = table_.shift_;
+    }
+    RowRegister& table_;
+    Slot* slots_;
+    size_t mask_;
+    int shift_;
+  };
 
   // Makes room for `more` new rows, so that ringing them never grows the table.
   void Reserve(size_t more) {
@@ -86,10 +129,6 @@ class RowRegister {
   void SetCounts(uint64_t packedRow, uint64_t even, uint64_t odd);
 
  private:
-  struct Slot {
-    uint64_t row;
-    uint64_t rung;  // even changes in the low half, odd in the high half
-  };
   struct Counts {
     uint64_t even;
     uint64_t odd;
@@ -99,7 +138,8 @@ class RowRegister {
   // for any count; the slot then keeps these bits as its mark.
   static constexpr uint64_t ManyBits = 0x8000000080000000ULL;
 
-  size_t SlotOf(uint64_t row) const { return static_cast<size_t>((row * 0x9E3779B97F4A7C15ULL) >> shift_); }
+  static constexpr uint64_t HashFactor = 0x9E3779B97F4A7C15ULL;
+  size_t SlotOf(uint64_t row) const { return static_cast<size_t>((row * HashFactor) >> shift_); }
   uint64_t Insert(size_t at, uint64_t row, uint64_t unit);
   uint64_t RingMany(Slot& slot, uint64_t unit);
   void Grow();
