@@ -113,6 +113,11 @@ void Parser::ResetParserState() {
   diagnostics_.ErrorCount = 0;
   diagnostics_.SilentReporting = false;
   blockNesting_ = 0;
+  // Room kept for the next run, unless a very long notation asked for it.
+  if (plainRoom_ > (size_t{64} << 10)) {
+    plainRecords_.reset();
+    plainRoom_ = 0;
+  }
 }
 
 }  // namespace tolvern

@@ -347,6 +347,11 @@ TEST(PlaceNotationReading, TheQuickReadingAgreesWithTheTracedOne) {
       if (i % 5 == 0) line.append("x").append(segments[(i * 7) % segments.size()]);
       text.push_back(line);
     }
+    // Whole notations: blanks, cases, dots and signs where they are unusual.
+    for (const char* whole : {"&x16x16x16", "+.12", "&.x.14.", "+x.", "+1 6", "& x1 6 x ", "+12..34", "+", "&",
+                              "+x.14.", "&-16-", "+X1X", "+1e", "+1t", "+ 1 2 . 3 4", "&1.2.", "+12 . 14", "+..",
+                              "+.", "&.", "+x x", "+1,2", "&1. ", "+14. x", "+4", "&T1", "+ET", "+1ET"})
+      text.push_back("B" + std::to_string(text.size()) + " = " + whole);
     Lines quickDiagnostics, tracedDiagnostics, quickWarnings, tracedWarnings;
     const Lines quick = ReadChanges(text, false, quickDiagnostics, quickWarnings);
     const Lines traced = ReadChanges(text, true, tracedDiagnostics, tracedWarnings);
