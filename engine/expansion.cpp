@@ -189,6 +189,7 @@ void Prover::ProveTouch(const TCompElement* composition, const PredefinedNames& 
   idleWork_ = 0;
   conflictInert_ = IsInert(names_.PredefinedConflict);
   everyRowInert_ = IsInert(names_.PredefinedEveryRow);
+  roundsInert_ = IsInert(names_.PredefinedRounds);
   deferRows_ = conflictInert_ && !settings_.DebugProof && !settings_.Observer;
   plainChanges_ = deferRows_ && everyRowInert_;
   changeLimit_ = settings_.MaxChanges > 0 ? settings_.MaxChanges : std::numeric_limits<int64_t>::max();
@@ -260,9 +261,9 @@ void Prover::ExpandDefinition(const TCompElement* definition) {
     if (element.Kind == ElementKind::Change && plainChanges_ && !AtRounds && stack_.size() < MaxExpansionDepth) {
       const bool direct = RowTable.FitsInCache();
       if (settings_.Control) {
-        if (direct) RingPlainChanges<true, true>(frame); else RingPlainChanges<true, false>(frame);
+        if (direct) RingPlainChanges<true, true>(base); else RingPlainChanges<true, false>(base);
       } else {
-        if (direct) RingPlainChanges<false, true>(frame); else RingPlainChanges<false, false>(frame);
+        if (direct) RingPlainChanges<false, true>(base); else RingPlainChanges<false, false>(base);
       }
       if (Halted) {
         stack_.resize(base);
@@ -290,19 +291,7 @@ void Prover::ExpandDefinition(const TCompElement* definition) {
 }
 
 void Prover::RingChange(const TCompElement& change) {
-  if (AtRounds) {
-    if (ChangeCount > 0) {
-      // Built in a kept buffer: a touch may come round a million times.
-      std::string& line = roundsLine_;
-      line.assign("ROUNDS found after ");
-      char digits[24];
-      line.append(digits, static_cast<size_t>(std::to_chars(digits, digits + sizeof digits, ChangeCount).ptr - digits));
-      line.append(" changes");
-      AppendLine(settings_.ProofOutput, line);
-      AppendLine(settings_.ProgressOutput, line);
-    }
-    AtRounds = false;
-  }
+  if (AtRounds) LeaveRounds();
   CurrentRow = Permute(CurrentRow, change.Permutation);
   ++ChangeCount;
   idleWork_ = 0;
@@ -324,12 +313,27 @@ void Prover::RingChange(const TCompElement& change) {
   FinishChange(packed);
 }
 
+// The first change after rounds: the touch came round, unless it is the start.
+void Prover::LeaveRounds() {
+  if (ChangeCount > 0) {
+    // Built in a kept buffer: a touch may come round a million times.
+    std::string& line = roundsLine_;
+    line.assign("ROUNDS found after ");
+    char digits[24];
+    line.append(digits, static_cast<size_t>(std::to_chars(digits, digits + sizeof digits, ChangeCount).ptr - digits));
+    line.append(" changes");
+    AppendLine(settings_.ProofOutput, line);
+    AppendLine(settings_.ProgressOutput, line);
+  }
+  AtRounds = false;
+}
+
 // What follows a row once it is registered: the rounds test, ROUNDS and
 // EVERYROW, and the limits.
 void Prover::FinishChange(uint64_t packedRow) {
   AtRounds = packedRow == PackedRounds;
   if (AtRounds) {
-    ExpandDefinition(names_.PredefinedRounds);
+    ExpandRowEvent(names_.PredefinedRounds, roundsInert_);
     if (Halted) {
       RowEventHalt = true;
       return;
@@ -348,18 +352,21 @@ void Prover::FinishChange(uint64_t packedRow) {
   }
 }
 
-// Rings the frame's change and the changes after it in its definition while
-// nothing but ringing and counting is asked of them (see plainChanges_), with
-// the run state in registers. Leaves at rounds, at the change limit, at a
-// stop request, or at the first element that is not a change; the row it
-// leaves on is finished as RingChange finishes it. `Direct`: the register
-// fits in the caches, so each row is registered at once rather than batched
-// (fetching ahead would gain nothing there).
+// Rings the top frame's change and the changes after it while nothing but
+// ringing and counting is asked of them (see plainChanges_), with the run
+// state in registers. Between runs of changes it steps through the frames as
+// ExpandDefinition would, as long as it meets only the ends of bodies and
+// definitions to enter (down to `base`, where ExpandDefinition's own
+// expansion ends). It leaves at rounds, at the change limit, at a stop
+// request, or at any other element; the row it leaves on is finished as
+// RingChange finishes it. `Direct`: the register fits in the caches, so each
+// row is registered at once rather than batched (fetching ahead would gain
+// nothing there).
 template <bool Controlled, bool Direct>
-void Prover::RingPlainChanges(Frame& frame) {
+void Prover::RingPlainChanges(size_t base) {
   if (Direct && pendingCount_ > 0) RegisterPendingRows();
-  const TCompElement* change = frame.element;
-  int64_t left = frame.remaining;
+  const TCompElement* change = stack_.back().element;
+  int64_t left = stack_.back().remaining;
   TRow row = CurrentRow;
   int64_t count = ChangeCount;
   size_t pending = pendingCount_;
@@ -371,64 +378,102 @@ void Prover::RingPlainChanges(Frame& frame) {
   int64_t duplicates = 0;
   // The change at which to look up: the limit, or a full batch.
   int64_t lookAt = Direct ? limit : std::min<int64_t>(limit, count + static_cast<int64_t>(RowBatch - pending));
-  idleWork_ = 0;
+  const auto writeBack = [&] {
+    CurrentRow = row;
+    ChangeCount = count;
+    pendingCount_ = pending;
+    if (Direct) {
+      DuplicateCount += duplicates;
+      duplicates = 0;
+      pendingUnit_ = unit;
+    }
+  };
   for (;;) {
-    while (left > 0) {
-      --left;
-      row = Permute(row, change->Permutation);
-      ++count;
-      const uint64_t packed = PackRow(row);
-      if constexpr (Direct) {
-        const uint64_t before = ringer.Ring(packed, unit);
-        unit ^= flip;
-        duplicates += before != 0;
-        if (before <= 1) [[unlikely]]
-          NoteRow(packed, before);
-      } else {
-        pendingRows_[pending++] = packed;
-      }
-      bool stop = false;
-      if constexpr (Controlled) {
-        control->PublishChanges(count);
-        stop = control->StopRequested();
-      }
-      if ((packed == PackedRounds) | (count >= lookAt) | stop) [[unlikely]] {
-        CurrentRow = row;
-        ChangeCount = count;
-        pendingCount_ = pending;
-        if (Direct) {
-          DuplicateCount += duplicates;
-          duplicates = 0;
-          pendingUnit_ = unit;
-        } else if (pending == RowBatch) {
-          RegisterPendingRows();
-          pending = 0;
-          lookAt = std::min<int64_t>(limit, count + static_cast<int64_t>(RowBatch));
+    idleWork_ = 0;
+    for (;;) {
+      while (left > 0) {
+        --left;
+        row = Permute(row, change->Permutation);
+        ++count;
+        const uint64_t packed = PackRow(row);
+        if constexpr (Direct) {
+          const uint64_t before = ringer.Ring(packed, unit);
+          unit ^= flip;
+          duplicates += before != 0;
+          if (before <= 1) [[unlikely]]
+            NoteRow(packed, before);
+        } else {
+          pendingRows_[pending++] = packed;
         }
-        if (packed == PackedRounds || count >= limit || stop) {
-          // ROUNDS may enter a definition and move the stack: the frame is
-          // written back first.
-          stack_.back() = {change, left};
-          FinishChange(packed);
+        bool stop = false;
+        if constexpr (Controlled) {
+          control->PublishChanges(count);
+          stop = control->StopRequested();
+        }
+        if ((packed == PackedRounds) | (count >= lookAt) | stop) [[unlikely]] {
+          writeBack();
+          if (!Direct && pending == RowBatch) {
+            RegisterPendingRows();
+            pending = 0;
+            lookAt = std::min<int64_t>(limit, count + static_cast<int64_t>(RowBatch));
+          }
+          if (packed == PackedRounds || count >= limit || stop) {
+            // ROUNDS may enter a definition and move the stack: the frame is
+            // written back first.
+            stack_.back() = {change, left};
+            FinishChange(packed);
+            return;
+          }
+        }
+      }
+      change = change->Next;
+      if (!change || change->Kind != ElementKind::Change) break;
+      // The elements of a body are made one after another, so the next ones
+      // are most likely just beyond this one: fetch them before they are read.
+      __builtin_prefetch(reinterpret_cast<const char*>(change) + 64 * sizeof(TCompElement));
+      left = change->Repeat;
+    }
+    left = change ? change->Repeat : 0;
+    // What follows the run, taken as ExpandDefinition takes it while it is
+    // the end of a body (back to the frame below) or a definition to enter.
+    for (;;) {
+      if (!change) {
+        stack_.pop_back();
+        if (stack_.size() <= base) {
+          writeBack();
           return;
         }
+        change = stack_.back().element;
+        left = stack_.back().remaining;
+        continue;
       }
+      if (left <= 0) {
+        change = change->Next;
+        left = change ? change->Repeat : 0;
+        continue;
+      }
+      if (change->Kind == ElementKind::Change) break;
+      // Deep enough to be refused, or anything but a definition: the general
+      // expansion takes it.
+      if (change->Kind != ElementKind::Reference || stack_.size() + 1 >= MaxExpansionDepth) {
+        stack_.back() = {change, left};
+        writeBack();
+        return;
+      }
+      stack_.back() = {change, left - 1};
+      const TCompElement* first = change->Link->Next;
+      stack_.push_back({first, first ? first->Repeat : 0});
+      ++idleWork_;  // as CountIdleWork counts a definition entered
+      if ((idleWork_ > idleLimit_) | Controlled) {
+        writeBack();
+        CheckIdleWork();
+        if (Halted) return;
+      }
+      change = first;
+      left = first ? first->Repeat : 0;
     }
-    change = change->Next;
-    if (!change || change->Kind != ElementKind::Change) break;
-    // The elements of a body are made one after another, so the next ones
-    // are most likely just beyond this one: fetch them before they are read.
-    __builtin_prefetch(reinterpret_cast<const char*>(change) + 64 * sizeof(TCompElement));
-    left = change->Repeat;
+    stack_.back() = {change, left};
   }
-  CurrentRow = row;
-  ChangeCount = count;
-  pendingCount_ = pending;
-  if (Direct) {
-    DuplicateCount += duplicates;
-    pendingUnit_ = unit;
-  }
-  frame = {change, change ? change->Repeat : 0};
 }
 
 void Prover::ExpandRowEvent(const TCompElement* definition, bool inert) {

@@ -68,8 +68,9 @@ class Prover {
   bool EnterDefinitionAside(const TCompElement* definition);
   void RingChange(const TCompElement& change);
   void FinishChange(uint64_t packedRow);
+  void LeaveRounds();
   template <bool Controlled, bool Direct>
-  void RingPlainChanges(Frame& frame);
+  void RingPlainChanges(size_t base);
   void ExpandRowEvent(const TCompElement* definition, bool inert);
   void MarkLeadHead(const TCompElement& marker);
   void StopTouch(const std::string& line);
@@ -119,6 +120,7 @@ class Prover {
   uint64_t pendingUnit_ = RowRegister::OddChange;  // the parity of the first row waiting
   bool deferRows_ = false;
   bool everyRowInert_ = false;
+  bool roundsInert_ = false;
   // Changes need nothing but ringing and counting: no trace, no row event
   // that can show anything, no observer. They are then rung in a tight loop.
   bool plainChanges_ = false;
