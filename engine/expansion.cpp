@@ -1,8 +1,8 @@
 #include "expansion.h"
 
 #include <algorithm>
-#include <charconv>
 #include <array>
+#include <charconv>
 #include <limits>
 #include <numeric>
 #include <unordered_map>

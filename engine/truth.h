@@ -9,8 +9,8 @@ namespace tolvern {
 
 // Open addressing over packed rows (64 bits, never 0 for a real row), each
 // slot holding the row and how often it was rung on even and on odd changes,
-// 32 bits each. The music and repetition tallies are read from the register
-// once, at the end of the touch, instead of with every change.
+// 32 bits each. The music and repetition tallies are worked out from the
+// register at the end of the touch instead of with every change.
 class RowRegister {
   struct Slot {
     uint64_t row;
@@ -92,9 +92,9 @@ class RowRegister {
   // Starts fetching the slot of `packedRow` from memory.
   void Prefetch(uint64_t packedRow) const { __builtin_prefetch(&slots_[SlotOf(packedRow)]); }
 
-  // Empties the register, sized for about `expectedRows` rows (growing costs
-  // more than a table made big enough at once); a table of another size is
-  // given back to the system.
+  // Empties the register, sized for about `expectedRows` rows, up to 256 MiB
+  // (growing costs more than a table made big enough at once); a table of
+  // another size is given back to the system.
   void Clear(uint64_t expectedRows = 0);
 
   uint64_t DistinctRows() const { return count_; }
