@@ -164,7 +164,14 @@ void Prover::ProveTouch(const TCompElement* composition, const PredefinedNames& 
   names_ = names;
   stage_ = stage;
 
-  RowTable.Clear(ExpectedRows(composition, stage_));
+  // No more rows than the change limit allows. A touch that a front end may
+  // stop at any moment (the window's Stop and page limits) starts with a
+  // table of at most 64 MiB, grown at once to the full size if it fills:
+  // stopped early, it holds no more than its rows ask for. Left to run to
+  // its end, it has the full table from the start.
+  uint64_t expected = ExpectedRows(composition, stage_);
+  if (settings_.MaxChanges > 0) expected = std::min(expected, static_cast<uint64_t>(settings_.MaxChanges));
+  RowTable.Clear(expected, settings_.Control ? uint64_t{3} << 20 : expected);
   Leads.Reset();
   Music.Reset();
   if (stage_ >= 6) Music.BuildMusicPatterns(names_.PredefinedMusic, stage_, diagnostics_);

@@ -1,5 +1,6 @@
 #include "truth.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <cstring>
@@ -15,8 +16,16 @@ namespace tolvern {
 
 namespace {
 constexpr size_t InitialCapacity = 1024;
-// A table made at once holds at most this many slots (256 MiB); beyond, it grows.
-constexpr size_t MaxPresetCapacity = size_t{1} << 24;
+// A table is made for at most this many slots (256 MiB); beyond, it grows by
+// doubling.
+constexpr size_t MaxExpectedCapacity = size_t{1} << 24;
+
+// The least table that holds `rows` rows at three quarters full.
+size_t CapacityFor(uint64_t rows, size_t most) {
+  size_t capacity = InitialCapacity;
+  while (capacity < most && capacity / 4 * 3 < rows) capacity *= 2;
+  return capacity;
+}
 constexpr size_t HugePage = size_t{2} << 20;
 
 // Zero-filled memory for `bytes`. A large table comes straight from the
@@ -81,9 +90,9 @@ void RowRegister::Allocate(size_t capacity) {
   count_ = 0;
 }
 
-void RowRegister::Clear(uint64_t expectedRows) {
-  size_t capacity = InitialCapacity;
-  while (capacity < MaxPresetCapacity && capacity / 4 * 3 < expectedRows) capacity *= 2;
+void RowRegister::Clear(uint64_t expectedRows, uint64_t rowsAtOnce) {
+  const size_t capacity = CapacityFor(std::min(expectedRows, rowsAtOnce), MaxExpectedCapacity);
+  expectedCapacity_ = CapacityFor(expectedRows, MaxExpectedCapacity);
   many_.clear();
   if (slots_ && mask_ + 1 == capacity) {
     if (count_ > 0) std::memset(static_cast<void*>(slots_), 0, capacity * sizeof(Slot));
@@ -161,7 +170,7 @@ void RowRegister::Grow() {
   const uint64_t kept = count_;
   slots_ = nullptr;  // kept in `old` until the rows are moved
   try {
-    Allocate(oldCapacity * 2);
+    Allocate(std::max(oldCapacity * 2, expectedCapacity_));
   } catch (...) {
     slots_ = old;
     mapped_ = oldMapped;

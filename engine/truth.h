@@ -92,10 +92,11 @@ class RowRegister {
   // Starts fetching the slot of `packedRow` from memory.
   void Prefetch(uint64_t packedRow) const { __builtin_prefetch(&slots_[SlotOf(packedRow)]); }
 
-  // Empties the register, sized for about `expectedRows` rows, up to 256 MiB
-  // (growing costs more than a table made big enough at once); a table of
-  // another size is given back to the system.
-  void Clear(uint64_t expectedRows = 0);
+  // Empties the register, sized for about `expectedRows` rows, up to 256 MiB:
+  // growing costs more than a table made big enough at once. It is made for
+  // at most `rowsAtOnce` of them now, and grows to the rest at once when that
+  // fills. A table of another size is given back to the system.
+  void Clear(uint64_t expectedRows = 0, uint64_t rowsAtOnce = UINT64_MAX);
 
   uint64_t DistinctRows() const { return count_; }
   size_t CapacityBytes() const { return (mask_ + 1) * sizeof(Slot); }
@@ -152,6 +153,7 @@ class RowRegister {
   int shift_ = 64;
   uint64_t count_ = 0;
   size_t growAt_ = 0;
+  size_t expectedCapacity_ = 0;  // what the first growth grows to
   std::unordered_map<uint64_t, Counts> many_;
 };
 

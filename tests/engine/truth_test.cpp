@@ -184,5 +184,20 @@ TEST(RowRegister, CountsPastThirtyOneBitsMoveAsideAndStayExact) {
   EXPECT_EQ(table.Ring(row, RowRegister::EvenChange), 0u);
 }
 
+TEST(RowRegister, MadeSmallWhenAskedGrowsAtOnceToTheExpectedSize) {
+  // A touch a window may stop starts with a small table; once that fills it
+  // grows straight to the size the whole touch needs, keeping every row.
+  RowRegister table;
+  table.Clear(1000000, 1000);
+  const size_t small = table.CapacityBytes();
+  RowRegister full;
+  full.Clear(1000000);
+  EXPECT_LT(small * 64, full.CapacityBytes());
+  for (uint64_t row = 1; row <= 2000; ++row) EXPECT_EQ(table.Ring(row, RowRegister::EvenChange), 0u);
+  EXPECT_EQ(table.CapacityBytes(), full.CapacityBytes());
+  EXPECT_EQ(table.DistinctRows(), 2000u);
+  EXPECT_EQ(table.Ring(1, RowRegister::OddChange), 1u);
+}
+
 }  // namespace
 }  // namespace tolvern
