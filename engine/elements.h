@@ -95,17 +95,6 @@ class TextStore {
     left_ -= text.size();
     return {at, text.size()};
   }
-  // A text of at most MaxShortText characters, copied from a buffer of that
-  // size: a copy of fixed size is a few moves, not a call.
-  static constexpr size_t MaxShortText = 18;
-  std::string_view StoreShort(const char* buffer, size_t size) {
-    if (left_ < MaxShortText) NewBlock(MaxShortText);
-    char* const at = next_;
-    std::memcpy(at, buffer, MaxShortText);
-    next_ += size;
-    left_ -= size;
-    return {at, size};
-  }
   // Forgets every text; blocks of the usual size are kept for the next run.
   void Clear();
 
@@ -159,8 +148,6 @@ class DefinitionTable {
 
   // Keeps a text for as long as the records.
   std::string_view StoreText(std::string_view text) { return texts_.Store(text); }
-  // A short text from a buffer of TextStore::MaxShortText bytes.
-  std::string_view StoreShortText(const char* buffer, size_t size) { return texts_.StoreShort(buffer, size); }
 
   // Releases every record and element of the run.
   void Clear();

@@ -113,6 +113,7 @@ void Parser::ResetParserState() {
   diagnostics_.ErrorCount = 0;
   diagnostics_.SilentReporting = false;
   blockNesting_ = 0;
+  plainChanges_.Forget();  // their texts went with the table
   // Room kept for the next run, unless a very long notation asked for it.
   if (plainRoom_ > (size_t{64} << 10)) {
     plainRecords_.reset();

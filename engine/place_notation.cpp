@@ -88,7 +88,6 @@ bool Parser::ScanPlainNotation(Statement& s) {
   const std::array<uint32_t, 256>& code = symbols_.code;
   const char* const line = s.line.data();
   const size_t end = s.line.size();
-  const char backBell = BellSymbol(stage);
   const bool symmetric = line[s.pos] == '&';
   // A change has at least one symbol: room for them all at once, so that the
   // record being written stays where it is.
@@ -98,25 +97,16 @@ bool Parser::ScanPlainNotation(Statement& s) {
   }
   PlainRecord* const first = plainRecords_.get();
   PlainRecord* record = first;  // the segment being read
-  // Kept in locals: the loop runs once for every byte of a long text.
-  size_t length = 1;    // of the segment's text, "#" included
-  uint32_t places = 0;  // bit p - 1 for a place at p
+  // Kept in locals: the loop runs once for every byte of a long text. The
+  // segment's text follows from its places, so only they are gathered.
+  uint32_t places = 0;  // bit p - 1 for a place at p; none yet while 0
   unsigned last = 0;    // the segment's last place so far; 0 while it has none
   bool separators = false;
-  record->text[0] = '#';
   // Ends the segment, the back bell making a place where the places leave an
   // odd number of bells above them.
   const auto finish = [&](bool stack) {
-    if ((stage - static_cast<int>(last)) % 2 != 0) {
-      record->text[length++] = backBell;
-      places |= 1u << (stage - 1);
-    }
-    record->length = static_cast<uint8_t>(length);
-    record->placeBits = places;
-    record->stack = stack;
-    ++record;
-    record->text[0] = '#';
-    length = 1;
+    if ((stage - static_cast<int>(last)) % 2 != 0) places |= 1u << (stage - 1);
+    *record++ = {places, stack};
     places = 0;
     last = 0;
   };
@@ -131,7 +121,6 @@ bool Parser::ScanPlainNotation(Statement& s) {
     // odd and even from an odd one): the rise less one is even and below 16.
     const unsigned rise = place - last - 1;
     if ((rise & ~14u) == 0) {
-      record->text[length++] = static_cast<char>(at >> 8);
       places |= at >> 16;
       last = place;
       continue;
@@ -140,8 +129,6 @@ bool Parser::ScanPlainNotation(Statement& s) {
       // A leading even place (not the back bell's) takes the lead with it;
       // anything else is not plain.
       if (place == NotationSymbols::NoPlace || last != 0 || place == static_cast<unsigned>(stage)) return false;
-      record->text[length++] = '1';
-      record->text[length++] = static_cast<char>(at >> 8);
       places = 1 | at >> 16;
       last = place;
       continue;
@@ -151,40 +138,64 @@ bool Parser::ScanPlainNotation(Statement& s) {
     separators = true;
     if (place == NotationSymbols::Cross) {
       if (stage % 2 != 0) return false;  // a warning: the full reading gives it
-      if (length > 1) finish(symmetric);
-      record->text[1] = NotationCase[static_cast<uint8_t>(line[i])];
-      length = 2;
-      last = static_cast<unsigned>(stage);  // no place added
-      finish(symmetric);
+      if (places != 0) finish(symmetric);
+      *record++ = {static_cast<uint32_t>(static_cast<uint8_t>(NotationCase[static_cast<uint8_t>(line[i])])) << 16,
+                   symmetric};
       continue;
     }
     // A dot: the last symbol of the notation ends its segment unstacked. A
     // blank or a dot after it is left to the full reading.
     const uint32_t next = i + 1 < end ? code[static_cast<uint8_t>(line[i + 1])] : NotationSymbols::End;
     if (next == NotationSymbols::Blank || next == NotationSymbols::Dot) return false;
-    if (length > 1) finish(next != NotationSymbols::End && symmetric);
+    if (places != 0) finish(next != NotationSymbols::End && symmetric);
   }
   // Nothing after the sign is an error, which the full reading gives.
-  if (record == first && length == 1 && !separators) return false;
-  if (length > 1) finish(false);
+  if (record == first && places == 0 && !separators) return false;
+  if (places != 0) finish(false);
   plainCount_ = static_cast<size_t>(record - first);
   s.token.assign(1, line[s.pos]);
   s.pos = i;
   return true;
 }
 
+const PlainChange& PlainChanges::Add(const PlainChange& change) {
+  if (!index_) index_ = std::make_unique<uint16_t[]>(Indices);
+  made_.push_back(change);
+  index_[IndexOf(change.key)] = static_cast<uint16_t>(made_.size());
+  return made_.back();
+}
+
+void PlainChanges::Forget() {
+  for (const PlainChange& change : made_) index_[IndexOf(change.key)] = 0;
+  made_.clear();
+}
+
+const PlainChange& Parser::PlainChangeOf(uint32_t key) {
+  if (const PlainChange* made = plainChanges_.Find(key)) return *made;
+  const int stage = static_cast<int>(StageBells);
+  const uint32_t placeBits = key & 0xFFFF;
+  char text[MaxStage + 2] = {'#'};
+  size_t length = 1;
+  if (key > 0xFFFF) text[length++] = static_cast<char>(key >> 16);  // a cross
+  for (int p = 1; p <= stage; ++p)
+    if (placeBits >> (p - 1) & 1) text[length++] = BellSymbol(p);
+  return plainChanges_.Add({key, StepMaskOfPlaces(placeBits), table_.StoreText({text, length}),
+                            PermutationOfPlaces(placeBits, stage)});
+}
+
 void Parser::AppendPlainChanges(bool symmetric, TCompElement*& tail) {
   std::vector<StackedChange>& changeStack = changeStack_;
   changeStack.clear();
-  const int stage = static_cast<int>(StageBells);
+  if (plainStage_ != StageBells) {
+    plainChanges_.Forget();
+    plainStage_ = static_cast<int>(StageBells);
+  }
   // A counted notation is read through a block: each change is rung once.
   constexpr int32_t count = 1;
   for (const PlainRecord* record = plainRecords_.get(); record != plainRecords_.get() + plainCount_; ++record) {
-    const ChangePermutation permutation = PermutationOfPlaces(record->placeBits, stage);
-    const uint32_t mask = StepMaskOfPlaces(record->placeBits);
-    TCompElement* change =
-        table_.AppendChange(tail, table_.StoreShortText(record->text, record->length), count, mask, permutation);
-    if (record->stack) changeStack.push_back({change->Text, mask, count, permutation});
+    const PlainChange& made = PlainChangeOf(record->key);
+    TCompElement* change = table_.AppendChange(tail, made.text, count, made.mask, made.permutation);
+    if (record->stack) changeStack.push_back({change->Text, made.mask, count, made.permutation});
   }
   if (symmetric) UnstackChanges(changeStack, tail);
 }

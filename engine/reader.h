@@ -65,13 +65,40 @@ struct NotationSymbols {
   void For(int bells);
 };
 
-// A change scanned from the line: its text, its places (bit p - 1 for a
-// place at p) and whether a symmetric notation stacks it.
+// A change scanned from the line: its key and whether a symmetric notation
+// stacks it. The key is its places (bit p - 1 for a place at p), or for a
+// cross its symbol << 16: the text, mask and permutation follow from it.
 struct PlainRecord {
-  char text[TextStore::MaxShortText];
-  uint8_t length;
+  uint32_t key;
   bool stack;
-  uint32_t placeBits;
+};
+
+// The changes made from keys so far, made once each: a long text rings the
+// same few hundred changes over and over. Looked up by their places directly,
+// with no hashing: on twelve bells the index used is 8 KiB. Their texts are in the definition
+// table's store, so the changes are forgotten whenever the table is cleared.
+struct PlainChange {
+  uint32_t key = 0;
+  uint32_t mask = 0;
+  std::string_view text;
+  ChangePermutation permutation{};
+};
+class PlainChanges {
+ public:
+  // The change made from `key`, or nullptr.
+  const PlainChange* Find(uint32_t key) const {
+    const uint16_t at = index_ ? index_[IndexOf(key)] : 0;
+    return at ? &made_[at - 1] : nullptr;
+  }
+  const PlainChange& Add(const PlainChange& change);
+  void Forget();
+
+ private:
+  // Places take sixteen bits; the two crosses follow them.
+  static constexpr size_t Indices = 0x10002;
+  static size_t IndexOf(uint32_t key) { return key <= 0xFFFF ? key : 0x10000 + ((key >> 16) == 'x'); }
+  std::unique_ptr<uint16_t[]> index_;  // position in made_ plus one; 0: not made
+  std::vector<PlainChange> made_;
 };
 
 class Parser {
@@ -161,6 +188,8 @@ class Parser {
   bool ScanPlainNotation(Statement& s);
   // Makes the changes scanned, after `tail`.
   void AppendPlainChanges(bool symmetric, TCompElement*& tail);
+  // The change of a scanned key, made on first use.
+  const PlainChange& PlainChangeOf(uint32_t key);
   void AddChange(std::string_view segment, bool stack, int32_t count, TCompElement*& tail,
                  std::vector<StackedChange>& changeStack);
   void PushChange(std::vector<StackedChange>& changeStack, const TCompElement& change);
@@ -194,6 +223,8 @@ class Parser {
   std::unique_ptr<PlainRecord[]> plainRecords_;
   size_t plainRoom_ = 0;
   size_t plainCount_ = 0;
+  PlainChanges plainChanges_;
+  int plainStage_ = -1;  // the stage of the changes in plainChanges_
 
 };
 

@@ -280,17 +280,8 @@ class DiagnosticList : public DiagnosticSink {
   Lines lines;
 };
 
-// Every definition of a parsed text as (text, repeat, mask, permutation) lines.
-Lines ReadChanges(const Lines& text, bool debugParse, Lines& diagnostics, Lines& warnings) {
-  LineList proof;
-  DiagnosticList list;
-  Engine engine;
-  engine.ProofOutput = &proof;
-  engine.MaxNumberBells = 16;
-  engine.DebugParse = debugParse;
-  engine.DiagnosticOutput = &list;
-  engine.ShowWarning = [&](const std::string& box) { warnings.push_back(box); };
-  engine.parser().ParseComposition(text);
+// Every definition read as (text, repeat, mask, permutation) lines.
+Lines DefinitionLines(Engine& engine) {
   Lines out;
   for (const TCompElement* d = engine.table().Head(); d; d = d->Link) {
     out.emplace_back(d->Text);
@@ -307,8 +298,40 @@ Lines ReadChanges(const Lines& text, bool debugParse, Lines& diagnostics, Lines&
       }
     }
   }
-  diagnostics = list.lines;
   return out;
+}
+
+// The same for a parsed text, with its messages.
+Lines ReadChanges(const Lines& text, bool debugParse, Lines& diagnostics, Lines& warnings) {
+  LineList proof;
+  DiagnosticList list;
+  Engine engine;
+  engine.ProofOutput = &proof;
+  engine.MaxNumberBells = 16;
+  engine.DebugParse = debugParse;
+  engine.DiagnosticOutput = &list;
+  engine.ShowWarning = [&](const std::string& box) { warnings.push_back(box); };
+  engine.parser().ParseComposition(text);
+  diagnostics = list.lines;
+  return DefinitionLines(engine);
+}
+
+TEST(PlaceNotationReading, AnEngineReadingAgainReadsAsAFreshOne) {
+  // Changes are made once for each set of places and kept while the
+  // definitions last: a later text must neither ring the places as they
+  // were on another stage nor show texts stored for the last one.
+  const Lines first = {"6 BELLS", "A = &x16x16x16,+12", "B = +x.14.36"};
+  const Lines second = {"8 BELLS", "A = &x18x18x18x18,+12", "B = +x.14.36.58"};
+  const Lines third = {"8 BELLS", "Longer = +58.x.36", "A = &x18x18x18x18,+12"};
+  LineList proof;
+  Engine engine;
+  engine.ProofOutput = &proof;
+  for (const Lines* text : {&first, &second, &third, &first}) {
+    engine.parser().FreeDefinitions();
+    engine.parser().ParseComposition(*text);
+    Lines diagnostics, warnings;
+    EXPECT_EQ(DefinitionLines(engine), ReadChanges(*text, false, diagnostics, warnings)) << (*text)[0];
+  }
 }
 
 TEST(PlaceNotationReading, TheQuickReadingAgreesWithTheTracedOne) {
