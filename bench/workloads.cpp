@@ -76,12 +76,13 @@ std::string RandomChange(Random& random, int stage) {
 }
 
 // A row rung by a change given as its places: the bells not making a place
-// swap in pairs.
+// swap in pairs, up to the stage (all N by default).
 template <size_t N>
-std::array<uint8_t, N> ApplyPlaces(const std::array<uint8_t, N>& row, std::string_view places) {
+std::array<uint8_t, N> ApplyPlaces(const std::array<uint8_t, N>& row, std::string_view places,
+                                   int stage = static_cast<int>(N)) {
   std::array<uint8_t, N> next = row;
   int p = 1;
-  while (p < static_cast<int>(N)) {
+  while (p < stage) {
     if (places.find(Symbol(p)) != std::string_view::npos) {
       p += 1;
     } else {
@@ -137,9 +138,9 @@ Lines RepeatsComposition(int courses) {
   };
 }
 
-Lines DistinctComposition(int definitions, int changesEach, int passes, uint64_t seed) {
+Lines DistinctComposition(int definitions, int changesEach, int passes, uint64_t seed, int stage) {
   Random random(seed);
-  Lines lines = {"16 BELLS"};
+  Lines lines = {std::to_string(stage) + " BELLS"};
   std::vector<std::string> names;
   for (int d = 1; d <= definitions; ++d) names.push_back("D" + std::to_string(d));
   if (passes > 1) lines.push_back("Long = " + std::to_string(passes) + " Distinct");
@@ -165,10 +166,10 @@ Lines DistinctComposition(int definitions, int changesEach, int passes, uint64_t
       for (int c = 0; c < changesEach; ++c) {
         std::string places;
         // The same change twice running would only ring the row before again.
-        do places = RandomChange(random, 16);
+        do places = RandomChange(random, stage);
         while (places == previous);
         previous = places;
-        row = ApplyPlaces(row, places);
+        row = ApplyPlaces(row, places, stage);
         if (places.empty()) {
           notation += 'x';
           lastWasPlaces = false;

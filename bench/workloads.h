@@ -14,10 +14,10 @@ using Lines = std::vector<std::string>;
 // times over, CONFLICT empty, so every row is rung `courses` times.
 Lines RepeatsComposition(int courses);
 
-// Sixteen bells: `definitions` definitions of `changesEach` pseudo-random
-// changes, rung in order `passes` times over, CONFLICT empty. The same seed
-// gives the same text.
-Lines DistinctComposition(int definitions, int changesEach, int passes, uint64_t seed);
+// Sixteen bells (or `stage`): `definitions` definitions of `changesEach`
+// pseudo-random changes, rung in order `passes` times over, CONFLICT empty.
+// The same seed gives the same text.
+Lines DistinctComposition(int definitions, int changesEach, int passes, uint64_t seed, int stage = 16);
 
 // A true touch of Plain Bob Major found by search: plain and bobbed leads
 // whose lead heads never repeat, coming round at a lead end after

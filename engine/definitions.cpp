@@ -17,7 +17,7 @@ void Parser::ParseDefinitionBody(Statement& s) {
 
     switch (s.token[0]) {
       case '&':
-      case '+': ParsePlaceNotation(s.token, s.count, s.tail); break;
+      case '+': ParsePlaceNotation(s.token, s.notationRead, s.count, s.tail); break;
       case '"':
       case '[': table_.AppendElement(s.tail, s.token, s.count); break;
       default: AppendReference(s); break;

@@ -65,11 +65,17 @@ class Prover {
 
   void ExpandDefinition(const TCompElement* definition);
   bool EnterDefinition(const TCompElement* definition);
+  bool EnterDefinitionAside(const TCompElement* definition);
   void RingChange(const TCompElement& change);
+  void FinishChange(uint64_t packedRow);
+  void LeaveRounds();
+  template <bool Controlled, bool Direct>
+  void RingPlainChanges(size_t base);
   void ExpandRowEvent(const TCompElement* definition, bool inert);
   void MarkLeadHead(const TCompElement& marker);
   void StopTouch(const std::string& line);
   void CountIdleWork(const TCompElement& element);
+  void CheckIdleWork();
 
   // strings
   void PrintString(const TCompElement& element);
@@ -80,7 +86,18 @@ class Prover {
   void RecordRow(uint64_t packedRow);
   void ObserveRow(uint64_t packedRow, uint64_t timesBefore);
   uint64_t TallyRow(uint64_t packedRow);
+  // Notes a row just registered, if the report must read it back.
+  void NoteRow(uint64_t packedRow, uint64_t timesBefore) {
+    if (timesBefore == 0) {
+      if (musicFilter_.Passes(packedRow)) [[unlikely]]
+        NoteAside(musicRows_, musicScan_, packedRow);
+    } else if (timesBefore == 1) [[unlikely]] {
+      NoteAside(repeatedRows_, tallyScan_, packedRow);
+    }
+  }
+  void NoteAside(std::vector<uint64_t>& rows, bool& scan, uint64_t packedRow);
   void RegisterPendingRows();
+  void TallyRegister();
   void GiveVerdict();
 
   // report
@@ -100,9 +117,29 @@ class Prover {
   static constexpr size_t RowBatch = 512;
   std::array<uint64_t, RowBatch> pendingRows_{};
   size_t pendingCount_ = 0;
+  uint64_t pendingUnit_ = RowRegister::OddChange;  // the parity of the first row waiting
   bool deferRows_ = false;
   bool everyRowInert_ = false;
+  bool roundsInert_ = false;
+  // Changes need nothing but ringing and counting: no trace, no row event
+  // that can show anything, no observer. They are then rung in a tight loop.
+  bool plainChanges_ = false;
+  int64_t changeLimit_ = 0;  // MaxChanges, or no limit
+  int64_t idleLimit_ = 0;    // MaxIdleWork, or no limit
+  // Rows the report reads back from the register: new rows that may be
+  // music (the filter lets them by) and rows rung a second time. Far fewer
+  // than the register's slots, except in touches that repeat or match a lot;
+  // past a share of the register the report passes over all of it instead.
+  MusicAnalysis::RowFilter musicFilter_;
+  std::vector<uint64_t> musicRows_;
+  std::vector<uint64_t> repeatedRows_;
+  bool musicScan_ = false;
+  bool tallyScan_ = false;
+  // A row registered but halted by CONFLICT before the music saw it.
+  uint64_t unmusicalRow_ = 0;
+  uint64_t unmusicalUnit_ = 0;
   int64_t idleWork_ = 0;  // since the last change
+  std::string roundsLine_;
 
   // Kept only while a row observer is bound.
   std::unordered_map<uint64_t, int64_t> firstRung_;

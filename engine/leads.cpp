@@ -12,8 +12,8 @@ namespace {
 
 // Method names compare with ASCII letters case-blind, without copying them:
 // a touch may meet millions of markers.
-bool SameMethod(const std::string& a, const std::string& b) {
-  if (&a == &b) return true;
+bool SameMethod(std::string_view a, std::string_view b) {
+  if (a.data() == b.data() && a.size() == b.size()) return true;
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
     char x = a[i], y = b[i];
@@ -33,16 +33,16 @@ void LeadList::Reset() {
   MethodChanges = 0;
 }
 
-void LeadList::MarkLeadHead(const std::string& method, const TRow& row, int64_t changeCount) {
+void LeadList::MarkLeadHead(std::string_view method, const TRow& row, int64_t changeCount) {
   if (!records_.empty()) {
     TLeadHead& last = records_.back();
     last.LeadChanges = changeCount - LeadStartChange;
-    if (!SameMethod(*last.Method, method)) ++MethodChanges;
+    if (!SameMethod(last.Method, method)) ++MethodChanges;
     LeadStartChange = changeCount;
     ++LeadCount;
     // No change since the last marker of the same text: one more lead of 0
     // changes, kept in the same record so that repeated markers take no room.
-    if (last.LeadChanges == 0 && *last.Method == method) {
+    if (last.LeadChanges == 0 && last.Method == method) {
       ++last.Leads;
       return;
     }
@@ -50,7 +50,7 @@ void LeadList::MarkLeadHead(const std::string& method, const TRow& row, int64_t 
     LeadStartChange = changeCount;
     ++LeadCount;
   }
-  records_.push_back({&method, row, 0, 1});
+  records_.push_back({method, row, 0, 1});
 }
 
 void LeadList::CloseLastLead(int64_t changeCount) {
@@ -71,14 +71,15 @@ void LeadList::WriteSection(LineSink* proof, int stage) {
   };
   std::vector<Group> groups;
   std::unordered_map<std::string, size_t> groupOf;
-  // Markers are few texts met many times: look each text up once.
-  std::unordered_map<const std::string*, size_t> groupOfText;
+  // Markers are few texts met many times: look each text up once (a marker's
+  // text is where the table holds it).
+  std::unordered_map<const char*, size_t> groupOfText;
   for (auto record = records_.rbegin(); record != records_.rend(); ++record) {
-    auto known = groupOfText.find(record->Method);
+    auto known = groupOfText.find(record->Method.data());
     if (known == groupOfText.end()) {
-      const auto [found, added] = groupOf.emplace(UpperCaseAscii(*record->Method), groups.size());
+      const auto [found, added] = groupOf.emplace(UpperCaseAscii(record->Method), groups.size());
       if (added) groups.push_back(Group{&*record});
-      known = groupOfText.emplace(record->Method, found->second).first;
+      known = groupOfText.emplace(record->Method.data(), found->second).first;
     }
     Group& group = groups[known->second];
     group.leads += record->Leads;
@@ -90,7 +91,7 @@ void LeadList::WriteSection(LineSink* proof, int stage) {
   for (const Group& group : groups) {
     AppendLine(proof, "");
     AppendLine(proof, "");
-    AppendLine(proof, *group.newest->Method + "  " + std::to_string(group.leads) + " lead" +
+    AppendLine(proof, std::string(group.newest->Method) + "  " + std::to_string(group.leads) + " lead" +
                           (group.leads > 1 ? "s" : "") + "   " + std::to_string(group.changes) + " changes");
     AppendLine(proof, "");
     std::string heading = "     ";

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "output.h"
@@ -13,7 +14,7 @@ namespace tolvern {
 // One marker met, or a run of markers of the same text met with no change
 // between them (all but the last of such a run are leads of 0 changes).
 struct TLeadHead {
-  const std::string* Method;  // the marker's text, owned by the definition table
+  std::string_view Method;  // the marker's text, held by the definition table
   TRow LeadHeadRow;
   int64_t LeadChanges = 0;
   int64_t Leads = 1;
@@ -23,7 +24,7 @@ class LeadList {
  public:
   void Reset();
   // A marker met with `changeCount` changes rung and `row` the current row.
-  void MarkLeadHead(const std::string& method, const TRow& row, int64_t changeCount);
+  void MarkLeadHead(std::string_view method, const TRow& row, int64_t changeCount);
   // Closes the last lead at the end of the touch.
   void CloseLastLead(int64_t changeCount);
   void WriteSection(LineSink* proof, int stage);

@@ -72,6 +72,7 @@ std::string_view KingsRow(int stage) { return ForStage(KingsRows, stage); }
 void MusicAnalysis::Reset() {
   patterns_.clear();
   matchers_.clear();
+  MakeFilter();
   DefaultMusicSet = false;
   Comb7890Set = false;
   stage_ = 0;
@@ -83,6 +84,7 @@ void MusicAnalysis::BuildMusicPatterns(const TCompElement* music, int stage, Dia
   if (music) WalkDefinition(music, 0, diagnostics);
   VoidDuplicates();
   MakeMatchers();
+  MakeFilter();
 }
 
 void MusicAnalysis::WalkDefinition(const TCompElement* definition, int depth, Diagnostics& diagnostics) {
@@ -98,7 +100,7 @@ void MusicAnalysis::WalkDefinition(const TCompElement* definition, int depth, Di
   }
 }
 
-void MusicAnalysis::AddString(const std::string& text, Diagnostics& diagnostics) {
+void MusicAnalysis::AddString(std::string_view text, Diagnostics& diagnostics) {
   const std::string upper = UpperCaseAscii(text);
   if (upper == "\"DEFAULT\"") {
     for (std::string_view cru : CruPatterns) AddPattern(cru);
@@ -115,7 +117,7 @@ void MusicAnalysis::AddString(const std::string& text, Diagnostics& diagnostics)
     return;
   }
 
-  std::string p = text.size() >= 2 ? text.substr(1, text.size() - 2) : std::string();
+  std::string p = text.size() >= 2 ? std::string(text.substr(1, text.size() - 2)) : std::string();
   // An empty pattern would match every row; it is left out.
   if (p.empty()) return;
   for (char& c : p)
@@ -176,6 +178,37 @@ void MusicAnalysis::MakeMatchers() {
     }
     matchers_.push_back(m);
   }
+}
+
+void MusicAnalysis::MakeFilter() {
+  filter_ = RowFilter();
+  if (matchers_.empty()) return;
+  uint64_t common = ~uint64_t{0};
+  for (const Matcher& m : matchers_) common &= m.mask;
+  // The longest run of up to three adjacent places fixed in every pattern,
+  // the highest such run where there is a choice.
+  int bestStart = -1, bestLength = 0;
+  for (int start = 0; start < 16; ++start) {
+    int length = 0;
+    while (length < 3 && start + length < 16 && (common >> (4 * (start + length)) & 15) == 15) ++length;
+    if (length > 0 && length >= bestLength) {
+      bestStart = start;
+      bestLength = length;
+    }
+  }
+  if (bestStart < 0) return;
+  filter_.shift = 4 * bestStart;
+  filter_.mask = (uint64_t{1} << (4 * bestLength)) - 1;
+  filter_.keys.fill(0);
+  for (const Matcher& m : matchers_) {
+    const uint64_t key = (m.value >> filter_.shift) & filter_.mask;
+    filter_.keys[key >> 6] |= uint64_t{1} << (key & 63);
+  }
+}
+
+void MusicAnalysis::UncountRow(uint64_t packedRow, bool odd) {
+  for (Matcher& m : matchers_)
+    if ((packedRow & m.mask) == m.value) --m.count[odd ? 1 : 0];
 }
 
 void MusicAnalysis::CollectCounts() {

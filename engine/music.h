@@ -1,6 +1,7 @@
 // Music: rows matched against patterns, counted on odd and even changes.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -26,11 +27,36 @@ class MusicAnalysis {
   void Reset();
   void BuildMusicPatterns(const TCompElement* music, int stage, Diagnostics& diagnostics);
 
-  // Counts the row (packed, 4 bits a position) against every live pattern.
-  void MatchMusic(uint64_t packedRow, int64_t changeCount) {
-    const size_t parity = static_cast<size_t>(changeCount & 1);
-    for (Matcher& m : matchers_) m.count[parity] += (packedRow & m.mask) == m.value;
+  // Whether any pattern is counted.
+  bool Counting() const { return !matchers_.empty(); }
+
+  // The bells of up to three adjacent places that every pattern fixes: a row
+  // whose bells there are no pattern's cannot match, and most rows are passed
+  // over on that one test. With no such place every row passes.
+  struct RowFilter {
+    int shift = 0;
+    uint64_t mask = 0;
+    std::array<uint64_t, 64> keys{1};  // 4096 bits, one per key
+    bool Passes(uint64_t packedRow) const {
+      const uint64_t key = (packedRow >> shift) & mask;
+      return keys[key >> 6] >> (key & 63) & 1;
+    }
+  };
+  const RowFilter& Filter() const { return filter_; }
+
+  // Counts a row (packed, 4 bits a position) rung `even` times on even
+  // changes and `odd` times on odd ones against every live pattern. Rows
+  // come from the row register at the end of a touch, each once; those the
+  // filter turns away need not be given.
+  void CountRow(uint64_t packedRow, uint64_t even, uint64_t odd) {
+    for (Matcher& m : matchers_) {
+      if ((packedRow & m.mask) != m.value) continue;
+      m.count[0] += static_cast<int64_t>(even);
+      m.count[1] += static_cast<int64_t>(odd);
+    }
   }
+  // Takes back one ringing of a row counted but not to be shown in the music.
+  void UncountRow(uint64_t packedRow, bool odd);
 
   // The patterns (as written, `stage` characters) that a row matches; for a
   // front end that marks music rows, not on the path of a plain proof.
@@ -51,14 +77,15 @@ class MusicAnalysis {
     size_t entry;
   };
   void WalkDefinition(const TCompElement* definition, int depth, Diagnostics& diagnostics);
-  void AddString(const std::string& text, Diagnostics& diagnostics);
+  void AddString(std::string_view text, Diagnostics& diagnostics);
   void AddPattern(std::string_view text);
   void VoidDuplicates();
   void MakeMatchers();
+  void MakeFilter();
   void CollectCounts();
-
   std::vector<MusicPattern> patterns_;
   std::vector<Matcher> matchers_;
+  RowFilter filter_;
   int stage_ = 0;
   int64_t musicLine_ = 0;  // where MUSIC is defined, for its warnings
 };

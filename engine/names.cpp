@@ -12,12 +12,12 @@ bool Parser::IsTextOnlyRecord(const TCompElement* record, int depth) const {
   if (!record) return true;
   if (depth > MaxBlockNesting + 1) return false;  // blocks never nest deeper
   for (const TCompElement* element = record->Next; element; element = element->Next) {
-    const std::string& text = element->Text;
+    const std::string_view text = element->Text;
     if (text.empty()) continue;
     if (text[0] == '#') return false;
     if (text[0] == '~') {
       if (text.size() < 2 || text[1] != '%') return false;
-      if (!IsTextOnlyRecord(table_.FindDefinition(std::string_view(text).substr(1)), depth + 1)) return false;
+      if (!IsTextOnlyRecord(table_.FindDefinition(text.substr(1)), depth + 1)) return false;
     }
   }
   return true;
@@ -26,7 +26,7 @@ bool Parser::IsTextOnlyRecord(const TCompElement* record, int depth) const {
 void Parser::CheckPredefinedName(std::string_view name) {
   if (IsTextOnly(name)) return;
   TCompElement* record = table_.FindDefinition(name);
-  table_.Rename(record, "/Illegal/" + record->Text);
+  table_.Rename(record, "/Illegal/" + std::string(record->Text));
   const int64_t line = static_cast<int64_t>(record->Line) + 1;
   diagnostics_.ReportWarning(
       "WARNING in defining the predefined name \"" + std::string(name) + "\" in line " + std::to_string(line),
@@ -66,7 +66,7 @@ void Parser::ReportUndefinedNames() {
     if (record->Text == "END" && record->Line < 0) continue;
     const int64_t line = static_cast<int64_t>(record->Line) + 1;
     diagnostics_.ReportError("One or more undefined names in the method description.",
-                             "... Undefined name in line " + std::to_string(line) + " is [" + record->Text + "]", line);
+                             "... Undefined name in line " + std::to_string(line) + " is [" + std::string(record->Text) + "]", line);
   }
 }
 
@@ -89,7 +89,8 @@ void Parser::WriteListing() {
 }
 
 std::string Parser::ListDefinition(const TCompElement& record) const {
-  std::string line = record.Text + "{line " + std::to_string(static_cast<int64_t>(record.Line) + 1) + "}";
+  std::string line(record.Text);
+  line += "{line " + std::to_string(static_cast<int64_t>(record.Line) + 1) + "}";
   for (const TCompElement* element = record.Next; element; element = element->Next) {
     line += ' ';
     if (element->Repeat > 1) line += std::to_string(element->Repeat);
@@ -112,6 +113,12 @@ void Parser::ResetParserState() {
   diagnostics_.ErrorCount = 0;
   diagnostics_.SilentReporting = false;
   blockNesting_ = 0;
+  plainChanges_.Forget();  // their texts went with the table
+  // Room kept for the next run, unless a very long notation asked for it.
+  if (plainRoom_ > (size_t{64} << 10)) {
+    plainRecords_.reset();
+    plainRoom_ = 0;
+  }
 }
 
 }  // namespace tolvern

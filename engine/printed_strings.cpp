@@ -6,7 +6,7 @@ namespace tolvern {
 
 void Prover::PrintString(const TCompElement& element) {
   RegisterPendingRows();  // "$" prints the count of repeated rows so far
-  const std::string& text = element.Text;
+  const std::string_view text = element.Text;
   const size_t length = text.size();
   // Characters strictly between the opening and the closing quote.
   for (size_t i = 1; i + 1 < length; ++i) {

@@ -1,6 +1,7 @@
 #include "reader.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 namespace tolvern {
@@ -12,17 +13,25 @@ bool IsNameStart(char c) { return IsLetter(c) || IsDigit(c); }
 bool IsNameCharacter(char c) {
   return IsLetter(c) || IsDigit(c) || c == '!' || c == '%' || c == '-' || IsBlank(c);
 }
-bool IsPlaceNotationCharacter(char c) {
-  if (IsDigit(c) || IsBlank(c)) return true;
-  switch (c) {
-    case 'A': case 'B': case 'C': case 'D': case 'E': case 'T': case 'X':
-    case 'a': case 'b': case 'c': case 'd': case 'e': case 't': case 'x':
-    case '-': case '.':
-      return true;
-    default:
-      return false;
-  }
+namespace {
+// For each byte: 1 for a symbol of place notation, 2 for a blank (allowed
+// in notation, and dropped), 0 for anything that ends it.
+constexpr std::array<uint8_t, 256> NotationBytesTable() {
+  std::array<uint8_t, 256> table{};
+  for (const char c : std::string_view("0123456789ABCDETXabcdetx-.")) table[static_cast<uint8_t>(c)] = 1;
+  table[' '] = table['\t'] = 2;
+  return table;
 }
+constexpr std::array<uint8_t, 256> NotationBytes = NotationBytesTable();
+constexpr std::array<char, 256> SameBytesTable() {
+  std::array<char, 256> table{};
+  for (int c = 0; c < 256; ++c) table[static_cast<size_t>(c)] = static_cast<char>(c);
+  return table;
+}
+constexpr std::array<char, 256> SameBytes = SameBytesTable();
+}  // namespace
+
+bool IsPlaceNotationCharacter(char c) { return NotationBytes[static_cast<uint8_t>(c)] != 0; }
 
 std::string UpperCaseAscii(std::string_view text) {
   std::string out(text);
@@ -138,7 +147,7 @@ void Parser::ParseDefinitionHead(Statement& s) {
   if (record->Next) {
     diagnostics_.ReportError("Name defined a second time on line " + std::to_string(LineNumber()) +
                                  " of the method description.",
-                             "... Duplicate definition of name [" + record->Text + "]");
+                             "... Duplicate definition of name [" + std::string(record->Text) + "]");
     // A predefined default never replaces the user's own definition.
     if (diagnostics_.SilentReporting) return;
   }
@@ -157,6 +166,7 @@ void Parser::ParseDefinitionHead(Statement& s) {
 
 void Parser::ReadElement(Statement& s, bool bodyMode) {
   s.token.clear();
+  s.notationRead = NotationRead::Raw;
   s.count = 0;
 
   s.SkipBlanks();
@@ -339,12 +349,36 @@ void Parser::ReadBracketGroup(Statement& s) {
 }
 
 void Parser::ReadPlaceNotationToken(Statement& s) {
-  s.token.push_back(s.Here());
-  ++s.pos;
-  while (!s.AtEnd() && IsPlaceNotationCharacter(s.Here())) {
-    if (!IsBlank(s.Here())) s.token.push_back(s.Here());
-    ++s.pos;
+  // A notation read here and now (not through a block, not traced) is read
+  // straight from the line when it is plain.
+  const bool now = s.count <= 1 && !settings_.DebugParse;
+  if (now && StageBells >= 1 && StageBells <= MaxStage && ScanPlainNotation(s)) {
+    s.notationRead = NotationRead::Scanned;
+    return;
   }
+  // Otherwise symbols are taken and blanks among them dropped in one pass,
+  // put on the way in the case they read as when read now.
+  const bool map = now && StageBells <= 16;
+  const char* const table = map ? NotationCase.data() : SameBytes.data();
+  const char* const line = s.line.data();
+  const size_t end = s.line.size();
+  std::string& token = s.token;
+  const size_t from = token.size();
+  token.resize(from + (end - s.pos));  // room for every byte left
+  char* const first = token.data() + from;
+  char* out = first;
+  *out++ = line[s.pos];  // '&' or '+'
+  size_t pos = s.pos + 1;
+  for (; pos < end; ++pos) {
+    const uint8_t c = static_cast<uint8_t>(line[pos]);
+    const uint8_t kind = NotationBytes[c];
+    if (kind == 0) break;
+    *out = table[c];
+    out += kind == 1;
+  }
+  token.resize(from + static_cast<size_t>(out - first));
+  s.pos = pos;
+  s.notationRead = map ? NotationRead::Mapped : NotationRead::Raw;
   if (s.count > 1) MakeBlock(s, s.token);
 }
 

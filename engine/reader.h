@@ -2,7 +2,9 @@
 // notation and the predefined names. One Parser holds one run's parser state.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -28,6 +30,76 @@ struct PredefinedNames {
 inline constexpr int MaxBlockNesting = 100;
 // Longer place-notation segments are refused: no change has that many places.
 inline constexpr size_t MaxChangeSymbols = 64;
+
+// A segment of place notation read as it comes, for the common case that
+// needs no correction and no message: places rising, odd and even in turn
+// from an odd one (or from a leading even one other than the back bell, which
+// takes the lead with it silently), all within the stage. Its text, mask and
+// permutation are then known at once; any other segment is read in full.
+namespace detail {
+constexpr std::array<char, 256> NotationCaseTable() {
+  std::array<char, 256> table{};
+  for (int c = 0; c < 256; ++c) {
+    char read = static_cast<char>(c);
+    if (read >= 'A' && read <= 'Z') read = static_cast<char>(read - 'A' + 'a');
+    if (read == 'e') read = 'E';
+    if (read == 't') read = 'T';
+    table[static_cast<size_t>(c)] = read;
+  }
+  return table;
+}
+}  // namespace detail
+// How a symbol of a notation reads: letters in lower case, but E and T in
+// upper case, whichever case they were written in.
+inline constexpr std::array<char, 256> NotationCase = detail::NotationCaseTable();
+
+// How each byte reads in place notation on one stage: for a place (1 to the
+// stage), the place, its symbol << 8 and its bit (1 << (place - 1)) << 16,
+// all from one look-up; otherwise a class.
+struct NotationSymbols {
+  static constexpr uint32_t NoPlace = 0;  // a symbol that is no place on this stage
+  static constexpr uint32_t Cross = 0xF0, Dot = 0xF1, Blank = 0xF2;
+  static constexpr uint32_t End = 0xFF;  // no symbol of notation at all
+  int stage = -1;
+  std::array<uint32_t, 256> code{};
+  void For(int bells);
+};
+
+// A change scanned from the line: its key and whether a symmetric notation
+// stacks it. The key is its places (bit p - 1 for a place at p), or for a
+// cross its symbol << 16: the text, mask and permutation follow from it.
+struct PlainRecord {
+  uint32_t key;
+  bool stack;
+};
+
+// The changes made from keys so far, made once each: a long text rings the
+// same few hundred changes over and over. Looked up by their places directly,
+// with no hashing: on twelve bells the index used is 8 KiB. Their texts are in the definition
+// table's store, so the changes are forgotten whenever the table is cleared.
+struct PlainChange {
+  uint32_t key = 0;
+  uint32_t mask = 0;
+  std::string_view text;
+  ChangePermutation permutation{};
+};
+class PlainChanges {
+ public:
+  // The change made from `key`, or nullptr.
+  const PlainChange* Find(uint32_t key) const {
+    const uint16_t at = index_ ? index_[IndexOf(key)] : 0;
+    return at ? &made_[at - 1] : nullptr;
+  }
+  const PlainChange& Add(const PlainChange& change);
+  void Forget();
+
+ private:
+  // Places take sixteen bits; the two crosses follow them.
+  static constexpr size_t Indices = 0x10002;
+  static size_t IndexOf(uint32_t key) { return key <= 0xFFFF ? key : 0x10000 + ((key >> 16) == 'x'); }
+  std::unique_ptr<uint16_t[]> index_;  // position in made_ plus one; 0: not made
+  std::vector<PlainChange> made_;
+};
 
 class Parser {
  public:
@@ -55,6 +127,11 @@ class Parser {
   PredefinedNames Predefined;
 
  private:
+  // How a notation token was read: as written, in the case it reads as, or
+  // scanned already (the token is then only its sign, the changes waiting
+  // in plainRecords_).
+  enum class NotationRead : uint8_t { Raw, Mapped, Scanned };
+
   // The state of one statement parse; nested one-line parses have their own.
   struct Statement {
     std::span<const std::string> lines;
@@ -64,6 +141,7 @@ class Parser {
     bool inBlock = false;
     bool continuationRead = false;
     std::string token;
+    NotationRead notationRead = NotationRead::Raw;
     int32_t count = 0;
     TCompElement* tail = nullptr;
 
@@ -94,16 +172,29 @@ class Parser {
 
   // place notation
   struct StackedChange {
-    std::string text;
+    std::string_view text;  // the change's own text, in the table
     uint32_t places;
     int32_t repeat;
+    ChangePermutation permutation;
   };
-  void ParsePlaceNotation(const std::string& token, int32_t count, TCompElement*& tail);
-  void AddChange(const std::string& segment, bool stack, int32_t count, TCompElement*& tail,
+  void ParsePlaceNotation(const std::string& token, NotationRead read, int32_t count, TCompElement*& tail);
+  // Reads a notation straight from the line when every segment is plain:
+  // places rising, odd and even in turn from an odd one (or from a leading
+  // even one other than the back bell, which takes the lead with it
+  // silently), all within the stage, crosses on an even stage. Such changes
+  // need no correction and no message, and their text, mask and permutation
+  // follow from the places at once. Returns false, having changed nothing,
+  // for anything else, which the full reading then reads.
+  bool ScanPlainNotation(Statement& s);
+  // Makes the changes scanned, after `tail`.
+  void AppendPlainChanges(bool symmetric, TCompElement*& tail);
+  // The change of a scanned key, made on first use.
+  const PlainChange& PlainChangeOf(uint32_t key);
+  void AddChange(std::string_view segment, bool stack, int32_t count, TCompElement*& tail,
                  std::vector<StackedChange>& changeStack);
   void PushChange(std::vector<StackedChange>& changeStack, const TCompElement& change);
   void UnstackChanges(std::vector<StackedChange>& changeStack, TCompElement*& tail);
-  TCompElement* AppendChange(TCompElement*& tail, std::string text, uint32_t places, int32_t repeat);
+  TCompElement* AppendChange(TCompElement*& tail, std::string_view text, uint32_t places, int32_t repeat);
 
   // names
   bool IsTextOnlyRecord(const TCompElement* record, int depth) const;
@@ -125,6 +216,16 @@ class Parser {
   Diagnostics& diagnostics_;
   DefinitionTable& table_;
   int blockNesting_ = 0;
+  std::vector<StackedChange> changeStack_;  // kept for its room
+  std::string notation_;
+  NotationSymbols symbols_;
+  // Room for the changes of the longest notation scanned (one a byte at most).
+  std::unique_ptr<PlainRecord[]> plainRecords_;
+  size_t plainRoom_ = 0;
+  size_t plainCount_ = 0;
+  PlainChanges plainChanges_;
+  int plainStage_ = -1;  // the stage of the changes in plainChanges_
+
 };
 
 // Character classes of the language (bytes; nothing locale-dependent).

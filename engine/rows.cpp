@@ -1,5 +1,6 @@
 #include "rows.h"
 
+#include <array>
 #include <cstring>
 
 namespace tolvern {

@@ -67,6 +67,46 @@ struct alignas(16) ChangePermutation {
   std::array<uint8_t, 16> source;
 };
 ChangePermutation PermutationOfMask(uint32_t places, int stage);
+namespace detail {
+// Byte i is 1 where bit i of the index is set.
+constexpr std::array<uint64_t, 256> BitBytesTable() {
+  std::array<uint64_t, 256> table{};
+  for (size_t b = 0; b < 256; ++b)
+    for (size_t i = 0; i < 8; ++i)
+      if (b >> i & 1) table[b] |= uint64_t{1} << (8 * i);
+  return table;
+}
+inline constexpr std::array<uint64_t, 256> BitBytes = BitBytesTable();
+}  // namespace detail
+
+// The same from the places themselves (bit p - 1 for a place at p), for a
+// change whose places rise, odd and even in turn, and leave an even number of
+// positions above the last: the crossed positions then pair off in order.
+// Inline: a text of many changes makes one for each.
+inline ChangePermutation PermutationOfPlaces(uint32_t placeBits, int stage) {
+  const uint32_t positions = stage >= 16 ? 0xFFFFu : (1u << stage) - 1;
+  const uint32_t crossed = ~placeBits & positions;
+  // Between places the crossed positions pair off from the one after a place.
+  // Places alternate odd and even, so a pair starts at an even position (from
+  // 0) while an even number of places lie below it, at an odd one otherwise.
+  uint32_t parity = placeBits;  // bit p: places at or below p, odd or even
+  parity ^= parity << 1;
+  parity ^= parity << 2;
+  parity ^= parity << 4;
+  parity ^= parity << 8;
+  const uint32_t below = parity << 1;
+  const uint32_t first = crossed & ~(0xAAAAu ^ below) & 0xFFFFu;  // the first of each pair
+  // source[p] = p + first[p] - first[p - 1], eight bytes at a time: no byte
+  // carries into the next, and the pair straddling the halves is carried
+  // across by hand.
+  const uint64_t low = detail::BitBytes[first & 0xFF], high = detail::BitBytes[first >> 8];
+  const uint64_t sourceLow = 0x0706050403020100ULL + low - (low << 8);
+  const uint64_t sourceHigh = 0x0F0E0D0C0B0A0908ULL + high - (high << 8 | low >> 56);
+  ChangePermutation change;
+  std::memcpy(change.source.data(), &sourceLow, 8);
+  std::memcpy(change.source.data() + 8, &sourceHigh, 8);
+  return change;
+}
 
 // Inline, with PackRow, so that a change rung keeps the row in a register
 // instead of passing it through memory between calls.

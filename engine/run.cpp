@@ -1,5 +1,6 @@
 #include "run.h"
 
+#include <cstring>
 #include <new>
 
 namespace tolvern {
@@ -54,19 +55,29 @@ RunResult Engine::RunProof(std::span<const std::string> lines) {
 
 std::vector<std::string> SplitLines(std::string_view bytes) {
   std::vector<std::string> lines;
-  size_t start = 0;
-  size_t i = 0;
-  while (i < bytes.size()) {
-    const char c = bytes[i];
-    if (c == '\n' || c == '\r') {
-      lines.emplace_back(bytes.substr(start, i - start));
-      i += (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
-      start = i;
+  const char* const begin = bytes.data();
+  const char* const end = begin + bytes.size();
+  const auto find = [end](const char* from, char c) {
+    const void* at = std::memchr(from, c, static_cast<size_t>(end - from));
+    return at ? static_cast<const char*>(at) : end;
+  };
+  // The next LF and the next CR at or after `start`, each searched for again
+  // only once passed: memchr is far faster than a loop over the bytes, and a
+  // text with only one kind of line end is not searched to its end each line.
+  const char* start = begin;
+  const char* lf = find(start, '\n');
+  const char* cr = find(start, '\r');
+  while (start < end) {
+    if (lf < start) lf = find(start, '\n');
+    if (cr < start) cr = find(start, '\r');
+    if (cr < lf) {
+      lines.emplace_back(start, cr);
+      start = (cr + 1 == lf) ? lf + 1 : cr + 1;
     } else {
-      ++i;
+      lines.emplace_back(start, lf);
+      start = lf == end ? end : lf + 1;
     }
   }
-  if (start < bytes.size()) lines.emplace_back(bytes.substr(start));
   return lines;
 }
 

@@ -1,5 +1,7 @@
 #include "truth.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -14,32 +16,73 @@ namespace tolvern {
 
 namespace {
 constexpr size_t InitialCapacity = 1024;
-// A table made at once holds at most this many rows; beyond, it grows.
-constexpr uint64_t MaxPresetRows = uint64_t{1} << 19;
+// A table is made for at most this many slots (256 MiB); beyond, it grows by
+// doubling.
+constexpr size_t MaxExpectedCapacity = size_t{1} << 24;
+
+// The least table that holds `rows` rows at three quarters full.
+size_t CapacityFor(uint64_t rows, size_t most) {
+  size_t capacity = InitialCapacity;
+  while (capacity < most && capacity / 4 * 3 < rows) capacity *= 2;
+  return capacity;
+}
 constexpr size_t HugePage = size_t{2} << 20;
+
+// Zero-filled memory for `bytes`. A large table comes straight from the
+// system, already zero and put on 2 MiB pages where the system allows it:
+// each 4 KiB page touched for the first time costs a fault, and clearing the
+// table again would only repeat what the system did.
+void* ZeroedMemory(size_t bytes, bool& mapped) {
+#if defined(__linux__)
+  if (bytes >= HugePage) {
+    // Over-allocate so that the table can start on a 2 MiB boundary.
+    const size_t span = bytes + HugePage;
+    void* memory = mmap(nullptr, span, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (memory == MAP_FAILED) throw std::bad_alloc();
+    const uintptr_t start = reinterpret_cast<uintptr_t>(memory);
+    const uintptr_t aligned = (start + HugePage - 1) & ~(uintptr_t{HugePage} - 1);
+    if (aligned > start) munmap(memory, aligned - start);
+    const uintptr_t end = start + span;
+    if (end > aligned + bytes) munmap(reinterpret_cast<void*>(aligned + bytes), end - (aligned + bytes));
+#if defined(MADV_HUGEPAGE)
+    madvise(reinterpret_cast<void*>(aligned), bytes, MADV_HUGEPAGE);
+#endif
+    mapped = true;
+    return reinterpret_cast<void*>(aligned);
+  }
+#endif
+  void* memory = std::calloc(bytes, 1);
+  if (!memory) throw std::bad_alloc();
+  mapped = false;
+  return memory;
+}
+
 }  // namespace
 
 RowRegister::RowRegister() { Allocate(InitialCapacity); }
 
-void RowRegister::FreeSlots::operator()(Slot* slots) const { std::free(slots); }
+RowRegister::~RowRegister() { Release(); }
+
+void RowRegister::Release() {
+  if (!slots_) return;
+#if defined(__linux__)
+  if (mapped_) {
+    munmap(slots_, (mask_ + 1) * sizeof(Slot));
+  } else {
+    std::free(slots_);
+  }
+#else
+  std::free(slots_);
+#endif
+  slots_ = nullptr;
+}
 
 void RowRegister::Allocate(size_t capacity) {
-  const size_t bytes = capacity * sizeof(Slot);
-  void* memory = nullptr;
-  if (bytes >= HugePage) {
-    // A large register is put on 2 MiB pages where the system allows it: each
-    // 4 KiB page touched for the first time costs a fault, and a register of
-    // millions of rows would otherwise spend more time faulting than proving.
-    memory = std::aligned_alloc(HugePage, bytes);
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
-    if (memory) madvise(memory, bytes, MADV_HUGEPAGE);
-#endif
-  } else {
-    memory = std::malloc(bytes);
-  }
-  if (!memory) throw std::bad_alloc();
-  std::memset(memory, 0, bytes);  // every slot empty
-  slots_.reset(static_cast<Slot*>(memory));
+  bool mapped = false;
+  Slot* slots = static_cast<Slot*>(ZeroedMemory(capacity * sizeof(Slot), mapped));
+  Release();
+  slots_ = slots;
+  mapped_ = mapped;
   mask_ = capacity - 1;
   shift_ = 64;
   for (size_t c = capacity; c > 1; c >>= 1) --shift_;
@@ -47,36 +90,92 @@ void RowRegister::Allocate(size_t capacity) {
   count_ = 0;
 }
 
-void RowRegister::Clear(uint64_t expectedRows) {
-  size_t capacity = InitialCapacity;
-  const uint64_t wanted = expectedRows < MaxPresetRows ? expectedRows : MaxPresetRows;
-  while (capacity / 4 * 3 < wanted) capacity *= 2;
-  // A growth that ran out of memory leaves no table behind: make a new one.
+void RowRegister::Clear(uint64_t expectedRows, uint64_t rowsAtOnce) {
+  const size_t capacity = CapacityFor(std::min(expectedRows, rowsAtOnce), MaxExpectedCapacity);
+  expectedCapacity_ = CapacityFor(expectedRows, MaxExpectedCapacity);
+  many_.clear();
   if (slots_ && mask_ + 1 == capacity) {
-    std::memset(static_cast<void*>(slots_.get()), 0, (mask_ + 1) * sizeof(Slot));
+    if (count_ > 0) std::memset(static_cast<void*>(slots_), 0, capacity * sizeof(Slot));
     count_ = 0;
   } else {
-    slots_.reset();
-    Allocate(InitialCapacity);
+    // Never both tables at once: the old one goes back first.
+    Release();
+    Allocate(capacity);
   }
 }
 
-uint64_t RowRegister::Insert(size_t at, uint64_t row) {
+uint64_t RowRegister::Insert(size_t at, uint64_t row, uint64_t unit) {
   if (count_ + 1 > growAt_) {
     Grow();
     at = SlotOf(row);
     while (slots_[at].row != 0) at = (at + 1) & mask_;
   }
-  slots_[at] = {row, 1};
+  slots_[at] = {row, unit};
   ++count_;
   return 0;
 }
 
+uint64_t RowRegister::RingMany(Slot& slot, uint64_t unit) {
+  const auto [found, added] = many_.try_emplace(slot.row);
+  Counts& counts = found->second;
+  if (added) {
+    counts = {slot.rung & HalfMask, slot.rung >> 32};
+    slot.rung = ManyBits;
+  }
+  const uint64_t before = counts.even + counts.odd;
+  if (unit == EvenChange) ++counts.even; else ++counts.odd;
+  return before;
+}
+
+void RowRegister::CountsOf(uint64_t packedRow, uint64_t& even, uint64_t& odd) const {
+  even = odd = 0;
+  for (size_t at = SlotOf(packedRow); slots_[at].row != 0; at = (at + 1) & mask_) {
+    if (slots_[at].row != packedRow) continue;
+    const uint64_t rung = slots_[at].rung;
+    if (rung & ManyBits) {
+      const auto found = many_.find(packedRow);
+      if (found != many_.end()) {
+        even = found->second.even;
+        odd = found->second.odd;
+        return;
+      }
+    }
+    even = rung & HalfMask;
+    odd = rung >> 32;
+    return;
+  }
+}
+
+void RowRegister::SetCounts(uint64_t packedRow, uint64_t even, uint64_t odd) {
+  Reserve(1);
+  size_t at = SlotOf(packedRow);
+  while (slots_[at].row != 0 && slots_[at].row != packedRow) at = (at + 1) & mask_;
+  if (slots_[at].row == 0) {
+    slots_[at].row = packedRow;
+    ++count_;
+  }
+  many_.erase(packedRow);
+  if (even < (uint64_t{1} << 31) && odd < (uint64_t{1} << 31)) {
+    slots_[at].rung = even | odd << 32;
+  } else {
+    many_[packedRow] = {even, odd};
+    slots_[at].rung = ManyBits;
+  }
+}
+
 void RowRegister::Grow() {
-  const auto old = std::move(slots_);
+  Slot* const old = slots_;
+  const bool oldMapped = mapped_;
   const size_t oldCapacity = mask_ + 1;
   const uint64_t kept = count_;
-  Allocate(oldCapacity * 2);
+  slots_ = nullptr;  // kept in `old` until the rows are moved
+  try {
+    Allocate(std::max(oldCapacity * 2, expectedCapacity_));
+  } catch (...) {
+    slots_ = old;
+    mapped_ = oldMapped;
+    throw;
+  }
   for (size_t i = 0; i < oldCapacity; ++i) {
     if (old[i].row == 0) continue;
     size_t at = SlotOf(old[i].row);
@@ -84,14 +183,32 @@ void RowRegister::Grow() {
     slots_[at] = old[i];
   }
   count_ = kept;
+#if defined(__linux__)
+  if (oldMapped) {
+    munmap(old, oldCapacity * sizeof(Slot));
+    return;
+  }
+#endif
+  std::free(old);
 }
 
 uint64_t Prover::TallyRow(uint64_t packedRow) {
-  const uint64_t n = RowTable.Ring(packedRow);
-  if (n > MaxRepetitions) MaxRepetitions = n;
-  if (n < RowTally.size()) ++RowTally[n];
+  const uint64_t n = RowTable.Ring(packedRow, RowRegister::CountUnit(ChangeCount));
   if (n > 0) ++DuplicateCount;
+  NoteRow(packedRow, n);
   return n;
+}
+
+void Prover::NoteAside(std::vector<uint64_t>& rows, bool& scan, uint64_t packedRow) {
+  if (scan) return;
+  // Past an eighth of the register, one pass over it at the end is cheaper.
+  if (rows.size() >= RowTable.CapacityBytes() / 128 && rows.size() >= 4096) {
+    scan = true;
+    rows.clear();
+    rows.shrink_to_fit();
+    return;
+  }
+  rows.push_back(packedRow);
 }
 
 void Prover::RecordRow(uint64_t packedRow) {
@@ -99,6 +216,7 @@ void Prover::RecordRow(uint64_t packedRow) {
   const uint64_t timesBefore = TallyRow(packedRow);
   if (settings_.Observer) ObserveRow(packedRow, timesBefore);
   if (timesBefore > 0) ExpandRowEvent(names_.PredefinedConflict, conflictInert_);
+  pendingUnit_ = RowRegister::CountUnit(ChangeCount + 1);
 }
 
 void Prover::ObserveRow(uint64_t packedRow, uint64_t timesBefore) {
@@ -108,15 +226,74 @@ void Prover::ObserveRow(uint64_t packedRow, uint64_t timesBefore) {
 }
 
 void Prover::RegisterPendingRows() {
-  if (pendingCount_ == 0) return;
-  constexpr size_t ahead = 32;
-  RowTable.Reserve(pendingCount_);
-  for (size_t i = 0; i < ahead && i < pendingCount_; ++i) RowTable.Prefetch(pendingRows_[i]);
-  for (size_t i = 0; i < pendingCount_; ++i) {
-    if (i + ahead < pendingCount_) RowTable.Prefetch(pendingRows_[i + ahead]);
-    TallyRow(pendingRows_[i]);
+  const size_t n = pendingCount_;
+  if (n == 0) return;
+  RowTable.Reserve(n);
+  const uint64_t distinctBefore = RowTable.DistinctRows();
+  // Consecutive changes: the parity alternates from the first row waiting.
+  uint64_t unit = pendingUnit_;
+  constexpr uint64_t flip = RowRegister::EvenChange ^ RowRegister::OddChange;
+  if (RowTable.FitsInCache()) {
+    for (size_t i = 0; i < n; ++i, unit ^= flip) NoteRow(pendingRows_[i], RowTable.Ring(pendingRows_[i], unit));
+  } else {
+    constexpr size_t ahead = 32;
+    for (size_t i = 0; i < ahead && i < n; ++i) RowTable.Prefetch(pendingRows_[i]);
+    for (size_t i = 0; i < n; ++i, unit ^= flip) {
+      if (i + ahead < n) RowTable.Prefetch(pendingRows_[i + ahead]);
+      NoteRow(pendingRows_[i], RowTable.Ring(pendingRows_[i], unit));
+    }
   }
+  DuplicateCount += static_cast<int64_t>(n - (RowTable.DistinctRows() - distinctBefore));
+  pendingUnit_ = unit;
   pendingCount_ = 0;
+}
+
+void Prover::TallyRegister() {
+  RowTally.fill(0);
+  MaxRepetitions = 0;
+  RowTally[0] = static_cast<int64_t>(RowTable.DistinctRows());
+  const bool music = settings_.ShowMusic && Music.Counting();
+  const bool tally = DuplicateCount > 0;
+  // rows[k]: rows rung exactly k + 1 times, the last entry for the rest.
+  std::array<int64_t, 100> rows{};
+  uint64_t most = 1;
+  const auto tallyRow = [&](uint64_t times) {
+    ++rows[times - 1 < rows.size() ? times - 1 : rows.size() - 1];
+    if (times > most) most = times;
+  };
+  if ((tally && tallyScan_) || (music && musicScan_)) {
+    const bool scanTally = tally && tallyScan_;
+    MusicAnalysis::RowFilter filter;  // with no music, no row passes
+    filter.keys.fill(0);
+    if (music && musicScan_) filter = Music.Filter();
+    RowTable.ForEachSlot([&](uint64_t row, uint64_t even, uint64_t odd) {
+      if (scanTally && even + odd > 1) [[unlikely]]
+        tallyRow(even + odd);
+      if (filter.Passes(row)) [[unlikely]]
+        Music.CountRow(row, even, odd);
+    });
+  }
+  uint64_t even = 0, odd = 0;
+  if (tally && !tallyScan_) {
+    for (const uint64_t row : repeatedRows_) {
+      RowTable.CountsOf(row, even, odd);
+      tallyRow(even + odd);
+    }
+  }
+  if (music && !musicScan_) {
+    for (const uint64_t row : musicRows_) {
+      RowTable.CountsOf(row, even, odd);
+      Music.CountRow(row, even, odd);
+    }
+  }
+  MaxRepetitions = tally ? most - 1 : 0;
+  // A row rung t times was "rung at least n + 1 times" for every n < t.
+  int64_t atLeast = 0;
+  for (size_t k = rows.size() - 1; k >= 1; --k) {
+    atLeast += rows[k];
+    RowTally[k] = atLeast;
+  }
+  if (music && unmusicalRow_ != 0) Music.UncountRow(unmusicalRow_, unmusicalUnit_ == RowRegister::OddChange);
 }
 
 void Prover::GiveVerdict() {

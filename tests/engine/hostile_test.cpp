@@ -515,5 +515,20 @@ TEST(Hostile, StageLinesOfSeventeenAndZero) {
   EXPECT_EQ(pages.proof.front(), "2 rows ending in 241638507T9bEdac");
 }
 
+
+TEST(Hostile, IdleStepsBetweenChangesCountEveryDefinitionEntered) {
+  // After each x the touch enters B, C and D before ringing 12: three steps
+  // with no change rung, plus the string on the way back out.
+  const std::string text = "6 BELLS\nT = 100 A\nA = +x, B\nB = C\nC = D, \"s\"\nD = +12\nCONFLICT =\n";
+  const IdlePages two = ProveWithIdleLimit(text, 2);
+  EXPECT_EQ(two.result.outcome, ProofOutcome::Stopped);
+  EXPECT_EQ(two.result.changes, 1);
+  EXPECT_EQ(two.proof.lines.front(), "Proof stopped: 2 steps of work with no change rung");
+  const IdlePages three = ProveWithIdleLimit(text, 3);
+  EXPECT_EQ(three.result.changes, 200);
+  EXPECT_EQ(std::count(three.proof.lines.begin(), three.proof.lines.end(), "s"), 100);
+  EXPECT_EQ(three.progress.lines[three.progress.lines.size() - 2], "Proof stopped: 3 steps of work with no change rung");
+}
+
 }  // namespace
 }  // namespace tolvern

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <map>
 
 #include "helpers.h"
 #include "music.h"
@@ -280,6 +282,75 @@ TEST(Music, DefaultRowsForEveryStage) {
     EXPECT_EQ(TittumsRow(stage).size(), static_cast<size_t>(stage));
     EXPECT_EQ(KingsRow(stage).size(), static_cast<size_t>(stage));
   }
+}
+
+
+TEST(Music, ManyRowsRungOftenAreCountedExactly) {
+  // Five thousand changes on ten bells and back again, rung three times: the
+  // rows are rung over and over, and with patterns that fix no place in
+  // common any row may be music, so the report reads the whole register back.
+  // The rows are counted here the plain way, one at a time.
+  constexpr int stage = 10;
+  uint64_t state = 11;
+  std::vector<std::string> changes;
+  for (int c = 0; c < 5000; ++c) {
+    std::string places;
+    for (int p = 1; p <= stage;) {
+      state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+      if (p == stage || (state >> 40) % 2 == 0) {
+        places += std::string_view("1234567890")[static_cast<size_t>(p - 1)];
+        p += 1;
+      } else {
+        p += 2;
+      }
+    }
+    changes.push_back(places);
+  }
+  const std::vector<std::string> there = changes;
+  changes.insert(changes.end(), there.rbegin(), there.rend());
+  std::string notation = "+";
+  for (size_t i = 0; i < changes.size(); ++i) notation += (i ? "." : "") + (changes[i].empty() ? "x" : changes[i]);
+
+  std::map<std::string, std::pair<int, int>> rung;  // row -> (odd, even)
+  std::string row = "1234567890";
+  int change = 0;
+  for (int pass = 0; pass < 3; ++pass)
+    for (const std::string& places : changes) {
+      for (int p = 1; p < stage;) {
+        if (places.find(std::string_view("1234567890")[static_cast<size_t>(p - 1)]) != std::string::npos) {
+          p += 1;
+        } else {
+          std::swap(row[static_cast<size_t>(p - 1)], row[static_cast<size_t>(p)]);
+          p += 2;
+        }
+      }
+      ++change;
+      (change % 2 ? rung[row].first : rung[row].second) += 1;
+    }
+  int leadOdd = 0, leadEven = 0, backOdd = 0, backEven = 0, most = 0;
+  std::array<int, 100> atLeast{};
+  for (const auto& [r, counts] : rung) {
+    const int times = counts.first + counts.second;
+    most = std::max(most, times);
+    for (int n = 1; n < 100 && n < times; ++n) ++atLeast[static_cast<size_t>(n)];
+    if (r[0] == '1') leadOdd += counts.first, leadEven += counts.second;
+    if (r[9] == '0') backOdd += counts.first, backEven += counts.second;
+  }
+
+  testing::ProveOptions options;
+  const auto pages = testing::ProveText(
+      "10 BELLS\nT = 3 A\nA = " + notation + "\nCONFLICT =\nMUSIC = \"1\", \"?0\"\n", options);
+  ASSERT_EQ(pages.result.changes, 30000);
+  EXPECT_TRUE(testing::Contains(pages.proof, "Some changes were repeated:  (Max number repetitions of a single change = " +
+                                                 std::to_string(most - 1) + ")"));
+  EXPECT_TRUE(testing::Contains(pages.proof, "  Number of different changes rung     = " + std::to_string(rung.size())));
+  for (int n = 1; n < 100 && n < most; ++n)
+    EXPECT_TRUE(testing::Contains(pages.proof, "  Number changes rung at least " + std::to_string(n + 1) +
+                                                   " times = " + std::to_string(atLeast[static_cast<size_t>(n)])))
+        << n;
+  const Lines music = MusicSection(pages.proof);
+  EXPECT_TRUE(testing::Contains(music, Line("1xxxxxxxxx", leadOdd, leadEven)));
+  EXPECT_TRUE(testing::Contains(music, Line("xxxxxxxxx0", backOdd, backEven)));
 }
 
 }  // namespace

@@ -269,5 +269,120 @@ TEST(PlaceNotationTrace, LetterStepsAndCorrections) {
   EXPECT_EQ(n.messages(), expected);
 }
 
+
+// Collects every error and warning as data.
+class DiagnosticList : public DiagnosticSink {
+ public:
+  void Report(const Diagnostic& d) override {
+    lines.push_back(std::to_string(static_cast<int>(d.kind)) + " " + std::to_string(d.line) + " " + d.header + " " +
+                    d.detail);
+  }
+  Lines lines;
+};
+
+// Every definition read as (text, repeat, mask, permutation) lines.
+Lines DefinitionLines(Engine& engine) {
+  Lines out;
+  for (const TCompElement* d = engine.table().Head(); d; d = d->Link) {
+    out.emplace_back(d->Text);
+    for (const TCompElement* e = d->Next; e; e = e->Next) {
+      std::string line(e->Text);
+      for (long long n : {static_cast<long long>(e->Repeat), static_cast<long long>(e->Places)})
+        line.append(" ").append(std::to_string(n));
+      for (uint8_t b : e->Permutation.source) line.append(" ").append(std::to_string(b));
+      out.push_back(line);
+      // The permutation rung is the one the mask means.
+      const int stage = static_cast<int>(engine.parser().StageBells);
+      if (e->Kind == ElementKind::Change && stage >= 1 && stage <= 16) {
+        EXPECT_EQ(e->Permutation.source, PermutationOfMask(e->Places, stage).source) << e->Text << " " << stage;
+      }
+    }
+  }
+  return out;
+}
+
+// The same for a parsed text, with its messages.
+Lines ReadChanges(const Lines& text, bool debugParse, Lines& diagnostics, Lines& warnings) {
+  LineList proof;
+  DiagnosticList list;
+  Engine engine;
+  engine.ProofOutput = &proof;
+  engine.MaxNumberBells = 16;
+  engine.DebugParse = debugParse;
+  engine.DiagnosticOutput = &list;
+  engine.ShowWarning = [&](const std::string& box) { warnings.push_back(box); };
+  engine.parser().ParseComposition(text);
+  diagnostics = list.lines;
+  return DefinitionLines(engine);
+}
+
+TEST(PlaceNotationReading, AnEngineReadingAgainReadsAsAFreshOne) {
+  // Changes are made once for each set of places and kept while the
+  // definitions last: a later text must neither ring the places as they
+  // were on another stage nor show texts stored for the last one.
+  const Lines first = {"6 BELLS", "A = &x16x16x16,+12", "B = +x.14.36"};
+  const Lines second = {"8 BELLS", "A = &x18x18x18x18,+12", "B = +x.14.36.58"};
+  const Lines third = {"8 BELLS", "Longer = +58.x.36", "A = &x18x18x18x18,+12"};
+  LineList proof;
+  Engine engine;
+  engine.ProofOutput = &proof;
+  for (const Lines* text : {&first, &second, &third, &first}) {
+    engine.parser().FreeDefinitions();
+    engine.parser().ParseComposition(*text);
+    Lines diagnostics, warnings;
+    EXPECT_EQ(DefinitionLines(engine), ReadChanges(*text, false, diagnostics, warnings)) << (*text)[0];
+  }
+}
+
+TEST(PlaceNotationReading, TheQuickReadingAgreesWithTheTracedOne) {
+  // With the parse trace on, every segment is read symbol by symbol with all
+  // its corrections; without it, plain segments are read at once. Both must
+  // build the same changes and give the same messages, on every stage, for
+  // every short segment and for long ones, right and wrong.
+  const std::string symbols = "1234567890ETabcdxX-.et";
+  std::vector<std::string> segments;
+  for (char a : symbols) {
+    segments.push_back(std::string(1, a));
+    for (char b : symbols) {
+      segments.push_back(std::string{a, b});
+      for (char c : std::string("14Ex.")) segments.push_back(std::string{a, b, c});
+    }
+  }
+  uint64_t state = 7;
+  const auto next = [&](uint64_t n) {
+    state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+    return (state >> 33) % n;
+  };
+  for (int i = 0; i < 2000; ++i) {
+    // Rising places, odd and even in turn, now and then spoiled.
+    std::string segment;
+    for (int place = 1 + static_cast<int>(next(2)); place <= 16; place += 1 + 2 * static_cast<int>(next(3)))
+      segment += std::string_view("1234567890ETabcd")[static_cast<size_t>(place - 1)];
+    if (next(4) == 0 && !segment.empty()) segment[next(segment.size())] = symbols[next(symbols.size())];
+    segments.push_back(segment);
+  }
+  for (int stage : {4, 5, 6, 7, 12, 16}) {
+    Lines text = {std::to_string(stage) + " BELLS"};
+    for (size_t i = 0; i < segments.size(); ++i) {
+      std::string line = "A";
+      line.append(std::to_string(i));
+      line.append(i % 3 == 0 ? " = &" : " = +").append(segments[i]);
+      if (i % 5 == 0) line.append("x").append(segments[(i * 7) % segments.size()]);
+      text.push_back(line);
+    }
+    // Whole notations: blanks, cases, dots and signs where they are unusual.
+    for (const char* whole : {"&x16x16x16", "+.12", "&.x.14.", "+x.", "+1 6", "& x1 6 x ", "+12..34", "+", "&",
+                              "+x.14.", "&-16-", "+X1X", "+1e", "+1t", "+ 1 2 . 3 4", "&1.2.", "+12 . 14", "+..",
+                              "+.", "&.", "+x x", "+1,2", "&1. ", "+14. x", "+4", "&T1", "+ET", "+1ET"})
+      text.push_back("B" + std::to_string(text.size()) + " = " + whole);
+    Lines quickDiagnostics, tracedDiagnostics, quickWarnings, tracedWarnings;
+    const Lines quick = ReadChanges(text, false, quickDiagnostics, quickWarnings);
+    const Lines traced = ReadChanges(text, true, tracedDiagnostics, tracedWarnings);
+    EXPECT_EQ(quick, traced) << stage;
+    EXPECT_EQ(quickDiagnostics, tracedDiagnostics) << stage;
+    EXPECT_EQ(quickWarnings, tracedWarnings) << stage;
+  }
+}
+
 }  // namespace
 }  // namespace tolvern

@@ -49,7 +49,7 @@ class Parsed {
   // Names of all records, in table order.
   Lines Names() {
     Lines names;
-    for (const TCompElement* r = engine_.table().Head(); r; r = r->Link) names.push_back(r->Text);
+    for (const TCompElement* r = engine_.table().Head(); r; r = r->Link) names.emplace_back(r->Text);
     return names;
   }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "helpers.h"
+#include "truth.h"
 
 namespace tolvern {
 namespace {
@@ -147,6 +148,55 @@ TEST(Truth, ARowRungThreeHundredTimesStopsTheTallyAtLevelNinetyNine) {
     expected.push_back("  Number changes rung at least " + std::to_string(n + 1) + " times = 3");
   expected.push_back("  Number changes rung at least 100 times = 2");
   EXPECT_EQ(pages.proof, expected);
+}
+
+
+TEST(RowRegister, CountsPastThirtyOneBitsMoveAsideAndStayExact) {
+  // Two billion ringings of one row take minutes; the counts are set instead.
+  RowRegister table;
+  const uint64_t row = 0x0123456789ABCDEFULL;
+  const uint64_t half = uint64_t{1} << 31;
+  table.SetCounts(row, half - 1, 5);
+  EXPECT_EQ(table.Ring(row, RowRegister::EvenChange), half + 4);
+  EXPECT_EQ(table.Ring(row, RowRegister::EvenChange), half + 5);
+  EXPECT_EQ(table.Ring(row, RowRegister::OddChange), half + 6);
+  table.SetCounts(2, uint64_t{5} << 32, 0);
+  EXPECT_EQ(table.Ring(2, RowRegister::OddChange), uint64_t{5} << 32);
+  // Growing the table keeps every count.
+  for (uint64_t other = 3; other < 5000; ++other) EXPECT_EQ(table.Ring(other, RowRegister::OddChange), 0u);
+  EXPECT_EQ(table.Ring(row, RowRegister::OddChange), half + 7);
+  uint64_t seen = 0;
+  table.ForEachSlot([&](uint64_t r, uint64_t even, uint64_t odd) {
+    if (r == row) {
+      EXPECT_EQ(even, half + 1);
+      EXPECT_EQ(odd, 7u);
+    } else if (r == 2) {
+      EXPECT_EQ(even, uint64_t{5} << 32);
+      EXPECT_EQ(odd, 1u);
+    } else if (r != 0) {
+      EXPECT_EQ(even + odd, 1u);
+    }
+    if (r != 0) ++seen;
+  });
+  EXPECT_EQ(seen, 4999u);
+  EXPECT_EQ(table.DistinctRows(), 4999u);
+  table.Clear();
+  EXPECT_EQ(table.Ring(row, RowRegister::EvenChange), 0u);
+}
+
+TEST(RowRegister, MadeSmallWhenAskedGrowsAtOnceToTheExpectedSize) {
+  // A touch a window may stop starts with a small table; once that fills it
+  // grows straight to the size the whole touch needs, keeping every row.
+  RowRegister table;
+  table.Clear(1000000, 1000);
+  const size_t small = table.CapacityBytes();
+  RowRegister full;
+  full.Clear(1000000);
+  EXPECT_LT(small * 64, full.CapacityBytes());
+  for (uint64_t row = 1; row <= 2000; ++row) EXPECT_EQ(table.Ring(row, RowRegister::EvenChange), 0u);
+  EXPECT_EQ(table.CapacityBytes(), full.CapacityBytes());
+  EXPECT_EQ(table.DistinctRows(), 2000u);
+  EXPECT_EQ(table.Ring(1, RowRegister::OddChange), 1u);
 }
 
 }  // namespace
