@@ -382,7 +382,10 @@ void Prover::RingPlainChanges(size_t base) {
   RowRegister::Ringer ringer(RowTable);
   constexpr uint64_t flip = RowRegister::EvenChange ^ RowRegister::OddChange;
   uint64_t unit = RowRegister::CountUnit(count + 1);  // the parity of the next change
-  int64_t duplicates = 0;
+  // Rows rung again are the changes rung less the rows new to the register,
+  // counted when the loop stops rather than with each change.
+  int64_t countedFrom = count;
+  uint64_t distinctFrom = RowTable.DistinctRows();
   // The change at which to look up: the limit, or a full batch.
   int64_t lookAt = Direct ? limit : std::min<int64_t>(limit, count + static_cast<int64_t>(RowBatch - pending));
   const auto writeBack = [&] {
@@ -390,8 +393,10 @@ void Prover::RingPlainChanges(size_t base) {
     ChangeCount = count;
     pendingCount_ = pending;
     if (Direct) {
-      DuplicateCount += duplicates;
-      duplicates = 0;
+      const uint64_t distinct = RowTable.DistinctRows();
+      DuplicateCount += (count - countedFrom) - static_cast<int64_t>(distinct - distinctFrom);
+      countedFrom = count;
+      distinctFrom = distinct;
       pendingUnit_ = unit;
     }
   };
@@ -406,7 +411,6 @@ void Prover::RingPlainChanges(size_t base) {
         if constexpr (Direct) {
           const uint64_t before = ringer.Ring(packed, unit);
           unit ^= flip;
-          duplicates += before != 0;
           if (before <= 1) [[unlikely]]
             NoteRow(packed, before);
         } else {
