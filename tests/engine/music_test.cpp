@@ -309,7 +309,7 @@ TEST(Music, ManyRowsRungOftenAreCountedExactly) {
   const std::vector<std::string> there = changes;
   changes.insert(changes.end(), there.rbegin(), there.rend());
   std::string notation = "+";
-  for (size_t i = 0; i < changes.size(); ++i) notation += (i ? "." : "") + (changes[i].empty() ? "x" : changes[i]);
+  for (size_t i = 0; i < changes.size(); ++i) notation.append(i ? "." : "").append(changes[i].empty() ? "x" : changes[i]);
 
   std::map<std::string, std::pair<int, int>> rung;  // row -> (odd, even)
   std::string row = "1234567890";

@@ -216,10 +216,10 @@ TEST(PlaceNotationErrors, InTheirExactWords) {
   EXPECT_EQ(dots.messages(), (Lines{H1, "      ... Consecutive dots in place notation [&x1..4]"}));
   EXPECT_EQ(Notation(6, "&X1..4").messages(), dots.messages()) << "the notation is quoted lower-cased";
 
-  Notation tooLong(16, "+" + std::string(65, '1'));
+  Notation tooLong(16, std::string("+").append(65, '1'));
   EXPECT_EQ(tooLong.messages(), (Lines{H2, "      ... Too many places in one change [" + std::string(65, '1') + "]"}));
   EXPECT_TRUE(tooLong.changes().empty());
-  EXPECT_EQ(Notation(16, "+" + std::string(64, '1')).changes().size(), 1u) << "64 symbols are still read";
+  EXPECT_EQ(Notation(16, std::string("+").append(64, '1')).changes().size(), 1u) << "64 symbols are still read";
 }
 
 TEST(PlaceNotationTrace, SymmetricWithStackAndCase) {
@@ -374,7 +374,7 @@ TEST(PlaceNotationReading, TheQuickReadingAgreesWithTheTracedOne) {
     for (const char* whole : {"&x16x16x16", "+.12", "&.x.14.", "+x.", "+1 6", "& x1 6 x ", "+12..34", "+", "&",
                               "+x.14.", "&-16-", "+X1X", "+1e", "+1t", "+ 1 2 . 3 4", "&1.2.", "+12 . 14", "+..",
                               "+.", "&.", "+x x", "+1,2", "&1. ", "+14. x", "+4", "&T1", "+ET", "+1ET"})
-      text.push_back("B" + std::to_string(text.size()) + " = " + whole);
+      text.push_back(std::string("B").append(std::to_string(text.size())).append(" = ").append(whole));
     Lines quickDiagnostics, tracedDiagnostics, quickWarnings, tracedWarnings;
     const Lines quick = ReadChanges(text, false, quickDiagnostics, quickWarnings);
     const Lines traced = ReadChanges(text, true, tracedDiagnostics, tracedWarnings);
