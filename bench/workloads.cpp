@@ -142,7 +142,7 @@ Lines DistinctComposition(int definitions, int changesEach, int passes, uint64_t
   Random random(seed);
   Lines lines = {std::to_string(stage) + " BELLS"};
   std::vector<std::string> names;
-  for (int d = 1; d <= definitions; ++d) names.push_back("D" + std::to_string(d));
+  for (int d = 1; d <= definitions; ++d) names.push_back(std::string("D").append(std::to_string(d)));
   if (passes > 1) lines.push_back("Long = " + std::to_string(passes) + " Distinct");
   AppendBody(lines, "Distinct", names, 20);
   lines.push_back("CONFLICT =");
@@ -161,7 +161,7 @@ Lines DistinctComposition(int definitions, int changesEach, int passes, uint64_t
     do {
       row = start;
       previous = before;
-      notation = "D" + std::to_string(d) + " = +";
+      notation = std::string("D").append(std::to_string(d)).append(" = +");
       bool lastWasPlaces = false;
       for (int c = 0; c < changesEach; ++c) {
         std::string places;

@@ -109,7 +109,7 @@ TEST_F(Check, OrderIsKeptWithSeveralJobs) {
   Lines expected = {arguments.back() + ": false, 1600000 changes"};
   for (int i = 0; i < 40; ++i) {
     const bool isTrue = i % 3 != 0;
-    const std::string path = Write("f" + std::to_string(i) + ".min", isTrue ? TrueTouch : ShortTouch);
+    const std::string path = Write(std::string("f").append(std::to_string(i)).append(".min"), isTrue ? TrueTouch : ShortTouch);
     arguments.push_back(path);
     expected.push_back(path + (isTrue ? ": true, 24 changes" : ": not round, 16 changes"));
   }
