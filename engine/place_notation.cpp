@@ -170,8 +170,7 @@ void PlainChanges::Forget() {
   made_.clear();
 }
 
-const PlainChange& Parser::PlainChangeOf(uint32_t key) {
-  if (const PlainChange* made = plainChanges_.Find(key)) return *made;
+const PlainChange& Parser::MakePlainChange(uint32_t key) {
   const int stage = static_cast<int>(StageBells);
   const uint32_t placeBits = key & 0xFFFF;
   char text[MaxStage + 2] = {'#'};
@@ -193,7 +192,8 @@ void Parser::AppendPlainChanges(bool symmetric, TCompElement*& tail) {
   // A counted notation is read through a block: each change is rung once.
   constexpr int32_t count = 1;
   for (const PlainRecord* record = plainRecords_.get(); record != plainRecords_.get() + plainCount_; ++record) {
-    const PlainChange& made = PlainChangeOf(record->key);
+    const PlainChange* found = plainChanges_.Find(record->key);
+    const PlainChange& made = found ? *found : MakePlainChange(record->key);
     TCompElement* change = table_.AppendChange(tail, made.text, count, made.mask, made.permutation);
     if (record->stack) changeStack.push_back({change->Text, made.mask, count, made.permutation});
   }

@@ -188,8 +188,8 @@ class Parser {
   bool ScanPlainNotation(Statement& s);
   // Makes the changes scanned, after `tail`.
   void AppendPlainChanges(bool symmetric, TCompElement*& tail);
-  // The change of a scanned key, made on first use.
-  const PlainChange& PlainChangeOf(uint32_t key);
+  // The change of a scanned key, on its first use.
+  const PlainChange& MakePlainChange(uint32_t key);
   void AddChange(std::string_view segment, bool stack, int32_t count, TCompElement*& tail,
                  std::vector<StackedChange>& changeStack);
   void PushChange(std::vector<StackedChange>& changeStack, const TCompElement& change);
