@@ -58,6 +58,7 @@ std::vector<std::string> SplitLines(std::string_view bytes) {
   const char* const begin = bytes.data();
   const char* const end = begin + bytes.size();
   const auto find = [end](const char* from, char c) {
+    if (from == end) return end;  // memchr may not be given the null of an empty view
     const void* at = std::memchr(from, c, static_cast<size_t>(end - from));
     return at ? static_cast<const char*>(at) : end;
   };

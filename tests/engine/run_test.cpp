@@ -143,6 +143,7 @@ TEST(SplitLines, AcceptsEveryLineEnd) {
   EXPECT_EQ(SplitLines("a\n\n"), (std::vector<std::string>{"a", ""}));
   EXPECT_EQ(SplitLines("a\r\r\n"), (std::vector<std::string>{"a", ""}));
   EXPECT_TRUE(SplitLines("").empty());
+  EXPECT_TRUE(SplitLines(std::string_view()).empty()) << "no bytes at all, not even a place for them";
   EXPECT_EQ(SplitLines(std::string("\xE9t\xC3\xA9\0x", 6)), std::vector<std::string>{std::string("\xE9t\xC3\xA9\0x", 6)});
 }
 
