@@ -64,8 +64,6 @@ ElementKind KindOfElement(const TCompElement& element) {
 }
 
 void TextStore::NewBlock(size_t atLeast) {
-  // Blocks of 64 KiB; a longer text has one of its own.
-  constexpr size_t BlockBytes = size_t{64} << 10;
   if (atLeast <= BlockBytes && inUse_ < blocks_.size() && blocks_[inUse_].size == BlockBytes) {
     next_ = blocks_[inUse_++].bytes.get();
     left_ = BlockBytes;
@@ -86,8 +84,8 @@ void TextStore::NewBlock(size_t atLeast) {
 
 void TextStore::Clear() {
   // Texts of their own size (a line of a megabyte) are not worth keeping.
-  std::erase_if(blocks_, [](const Block& block) { return block.size != (size_t{64} << 10); });
-  if (blocks_.size() * (size_t{64} << 10) > ElementArena::KeptBytes) blocks_.resize(ElementArena::KeptBytes >> 16);
+  std::erase_if(blocks_, [](const Block& block) { return block.size != BlockBytes; });
+  if (blocks_.size() * BlockBytes > ElementArena::KeptBytes) blocks_.resize(ElementArena::KeptBytes / BlockBytes);
   inUse_ = 0;
   next_ = nullptr;
   left_ = 0;

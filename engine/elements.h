@@ -48,10 +48,7 @@ class ElementArena {
   ElementArena(const ElementArena&) = delete;
   ElementArena& operator=(const ElementArena&) = delete;
 
-  TCompElement& New() {
-    if (next_ == end_) NextBlock();
-    return *new (next_++) TCompElement();
-  }
+  TCompElement& New() { return *new (Room()) TCompElement(); }
   // Room for one record, to be made in place.
   void* Room() {
     if (next_ == end_) NextBlock();
@@ -99,6 +96,8 @@ class TextStore {
   void Clear();
 
  private:
+  // Blocks of 64 KiB; a longer text has one of its own.
+  static constexpr size_t BlockBytes = size_t{64} << 10;
   void NewBlock(size_t atLeast);
   struct Block {
     std::unique_ptr<char[]> bytes;

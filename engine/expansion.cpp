@@ -472,6 +472,7 @@ void Prover::RingPlainChanges(size_t base) {
         return;
       }
       stack_.back() = {change, left - 1};
+      // EnterDefinition's push; its rare cases cannot arise here.
       const TCompElement* first = change->Link->Next;
       stack_.push_back({first, first ? first->Repeat : 0});
       ++idleWork_;  // as CountIdleWork counts a definition entered

@@ -57,6 +57,19 @@ void* ZeroedMemory(size_t bytes, bool& mapped) {
   return memory;
 }
 
+// Gives back what ZeroedMemory gave.
+void FreeMemory(void* memory, size_t bytes, bool mapped) {
+#if defined(__linux__)
+  if (mapped) {
+    munmap(memory, bytes);
+    return;
+  }
+#endif
+  (void)bytes;
+  (void)mapped;
+  std::free(memory);
+}
+
 }  // namespace
 
 RowRegister::RowRegister() { Allocate(InitialCapacity); }
@@ -64,16 +77,7 @@ RowRegister::RowRegister() { Allocate(InitialCapacity); }
 RowRegister::~RowRegister() { Release(); }
 
 void RowRegister::Release() {
-  if (!slots_) return;
-#if defined(__linux__)
-  if (mapped_) {
-    munmap(slots_, (mask_ + 1) * sizeof(Slot));
-  } else {
-    std::free(slots_);
-  }
-#else
-  std::free(slots_);
-#endif
+  if (slots_) FreeMemory(slots_, (mask_ + 1) * sizeof(Slot), mapped_);
   slots_ = nullptr;
 }
 
@@ -183,13 +187,7 @@ void RowRegister::Grow() {
     slots_[at] = old[i];
   }
   count_ = kept;
-#if defined(__linux__)
-  if (oldMapped) {
-    munmap(old, oldCapacity * sizeof(Slot));
-    return;
-  }
-#endif
-  std::free(old);
+  FreeMemory(old, oldCapacity * sizeof(Slot), oldMapped);
 }
 
 uint64_t Prover::TallyRow(uint64_t packedRow) {
