@@ -46,10 +46,9 @@ int UsageError(const std::string& message) {
 }
 
 std::optional<int> WholeNumber(const std::string& text, int low, int high) {
-  if (text.empty() || text.size() > 6 || text.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
-  const int value = std::stoi(text);
-  if (value < low || value > high) return std::nullopt;
-  return value;
+  const std::optional<long long> value = ParseNumber(text);
+  if (!value || *value < low || *value > high) return std::nullopt;
+  return static_cast<int>(*value);
 }
 
 // "1,2,8" or "1,2,10": bell symbols, or numbers from 1 to 16; "" draws no lines.

@@ -151,7 +151,6 @@ void MainWindow::CreateMenus() {
     const StageFilter& filter = StageFilters[index - 1];
     QAction* item = Item(Open1, QString::fromLatin1(filter.item), QString::fromLatin1(filter.caption), nullptr);
     connect(item, &QAction::triggered, this, [this, index] { OpenCompositionFile(index); });
-    openItems_.push_back(item);
   }
   Save1 = Item(File1, QStringLiteral("Save1"), QStringLiteral("&Save"), nullptr);
   connect(Save1, &QAction::triggered, this, [this] { Save1Click(); });

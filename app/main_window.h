@@ -153,7 +153,6 @@ class MainWindow : public QMainWindow {
   QMenu* File1 = nullptr;
   QAction* New1 = nullptr;
   QMenu* Open1 = nullptr;
-  std::vector<QAction*> openItems_;
   QAction* Save1 = nullptr;
   QAction* SaveAs1 = nullptr;
   QAction* Prove1 = nullptr;

@@ -37,7 +37,6 @@ ProofResult RunProofJob(const ProofRequest& request, JobControl& control, const 
     DiagnosticList diagnostics(result.diagnostics);
     Engine engine;
     engine.DiagnosticOutput = &diagnostics;
-    engine.Observer = request.observer;
     engine.ProofOutput = &proof;
     engine.CompatibleOutput = &compatible;
     engine.ProgressOutput = &progress;

@@ -34,7 +34,6 @@ struct ProofRequest {
   QByteArray crossCheckInput;  // the text as Save writes it
   size_t pageLineLimit = DefaultPageLineLimit;
   int64_t maxChanges = 0;  // 0: no limit
-  RowObserver* observer = nullptr;  // watches the rows, when the rows view is open
 };
 
 struct ProofResult {

@@ -57,7 +57,6 @@ void ProofRunner::Stop(quint64 job, const std::string& line) {
   if (found != jobs_.end()) found->second->control.Stop(line);
 }
 
-bool ProofRunner::Running(quint64 job) const { return jobs_.count(job) != 0; }
 
 int64_t ProofRunner::ChangesRung(quint64 job) const {
   const auto found = jobs_.find(job);

@@ -31,7 +31,6 @@ class ProofRunner : public QObject {
   quint64 Start(ProofRequest request, bool showWarnings);
   // Stops a job in order; its result still arrives.
   void Stop(quint64 job, const std::string& line = UserStopLine);
-  bool Running(quint64 job) const;
   int64_t ChangesRung(quint64 job) const;
   // Blocks until every job has ended (their results are not delivered).
   void StopAllAndWait();

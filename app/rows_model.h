@@ -78,7 +78,6 @@ class RowsModel : public RowObserver {
   const std::string& Verdict() const { return verdict_; }
   // The proof was stopped because the touch passed the row cap.
   bool CutShort() const { return cutShort_; }
-  int64_t RowCap() const { return rowCap_; }
   // Heap bytes the model holds.
   size_t BytesHeld() const;
 

@@ -59,7 +59,6 @@ void RowsWindow::ShowRows(std::shared_ptr<const RowsModel> model) {
 }
 
 QString RowsWindow::HeaderText() const { return header_->text(); }
-QString RowsWindow::MessageText() const { return message_->text(); }
 
 PictureStyle RowsWindow::ExportStyle() const {
   PictureStyle style = view_->Style();

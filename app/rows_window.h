@@ -28,7 +28,6 @@ class RowsWindow : public QMainWindow {
 
   RowsView& View() { return *view_; }
   QString HeaderText() const;
-  QString MessageText() const;
 
  public slots:
   // Through the print dialog: every lead, as many columns as fit the sheet.

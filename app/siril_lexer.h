@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "rows.h"
+
 namespace tolvern::app {
 
 // Style numbers (Scintilla styles of the Input page).
@@ -32,8 +34,6 @@ enum SirilStyle : int {
 };
 inline constexpr int SirilStyleCount = 13;
 
-// The largest stage any setting of MaxNumberBells accepts.
-inline constexpr int SirilLargestStage = 16;
 
 struct StyledRun {
   int start;   // byte offset in the line
@@ -59,7 +59,7 @@ struct LexState {
 // `state` on to the next line. The runs cover the whole line, in order, and
 // never split a multi-byte character. `maxBells` is the largest stage the
 // stage line may give.
-std::vector<StyledRun> StyleSirilLine(std::string_view line, LexState& state, int maxBells = SirilLargestStage);
+std::vector<StyledRun> StyleSirilLine(std::string_view line, LexState& state, int maxBells = MaxStage);
 // The same, appending to `runs`, so that one vector serves many lines.
 void StyleSirilLine(std::string_view line, LexState& state, int maxBells, std::vector<StyledRun>& runs);
 
@@ -79,16 +79,14 @@ class SirilLexer : public QsciLexerCustom {
 
   // Every style takes this font (family and size), bold or italic as the style wants.
   void SetBaseFont(const QFont& font);
-  QFont BaseFont() const { return baseFont_; }
   // The largest stage the stage line may give (MaxNumberBells); restyles the text.
   void SetMaxBells(int maxBells);
-  int MaxBells() const { return maxBells_; }
 
  private:
   void RestyleAll();
 
   QFont baseFont_;
-  int maxBells_ = SirilLargestStage;
+  int maxBells_ = MaxStage;
 };
 
 }  // namespace tolvern::app

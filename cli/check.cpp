@@ -47,16 +47,6 @@ std::string TrimLeft(std::string_view text) {
   return start == std::string_view::npos ? std::string() : std::string(text.substr(start));
 }
 
-std::optional<long long> ParseCount(const std::string& text) {
-  if (text.empty() || text.size() > 18) return std::nullopt;
-  long long value = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + (c - '0');
-  }
-  return value;
-}
-
 // The pages of a checked run are not kept. These sinks hold only what the
 // line of the file needs: the first error and the reason for a stop.
 //
@@ -214,7 +204,7 @@ int RunCheck(const std::vector<std::string>& arguments, std::ostream& out, std::
     const std::string& arg = arguments[i];
     const auto value = [&]() -> std::optional<long long> {
       if (i + 1 >= arguments.size()) return std::nullopt;
-      return ParseCount(arguments[++i]);
+      return ParseNumber(arguments[++i]);
     };
     if (!optionsEnded && (arg == "--help" || arg == "-h")) {
       out << CheckUsage;
@@ -230,7 +220,7 @@ int RunCheck(const std::vector<std::string>& arguments, std::ostream& out, std::
       maxBellsGiven = true;
     } else if (!optionsEnded && arg == "--max-changes") {
       const auto n = value();
-      if (!n) return UsageError(err, "--max-changes needs a number of changes");
+      if (!n || *n < 0) return UsageError(err, "--max-changes needs a number of changes");
       options.maxChanges = *n;
     } else if (!optionsEnded && arg == "--") {
       optionsEnded = true;

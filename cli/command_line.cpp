@@ -58,23 +58,6 @@ int UsageError(const std::string& message) {
   return ExitUsage;
 }
 
-// A whole number in decimal, or in hexadecimal after "0x", as the settings
-// file reads it.
-std::optional<long long> ParseNumber(const std::string& text) {
-  if (text.empty()) return std::nullopt;
-  int base = 10;
-  std::string digits = text;
-  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-    base = 16;
-    digits = text.substr(2);
-  }
-  errno = 0;
-  char* end = nullptr;
-  const long long value = std::strtoll(digits.c_str(), &end, base);
-  if (errno != 0 || end == digits.c_str() || *end != '\0') return std::nullopt;
-  return value;
-}
-
 struct ProveOptions {
   std::string file;
   std::string proofPath = "-";
@@ -282,6 +265,23 @@ int RunCommandLine(const std::vector<std::string>& arguments) {
   if (command == "check")
     return RunCheck(std::vector<std::string>(arguments.begin() + 1, arguments.end()), std::cout, std::cerr);
   return UsageError("unknown command '" + command + "'");
+}
+
+// A whole number in decimal, or in hexadecimal after "0x", as the settings
+// file reads it.
+std::optional<long long> ParseNumber(const std::string& text) {
+  if (text.empty()) return std::nullopt;
+  int base = 10;
+  std::string digits = text;
+  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    base = 16;
+    digits = text.substr(2);
+  }
+  errno = 0;
+  char* end = nullptr;
+  const long long value = std::strtoll(digits.c_str(), &end, base);
+  if (errno != 0 || end == digits.c_str() || *end != '\0') return std::nullopt;
+  return value;
 }
 
 }  // namespace tolvern

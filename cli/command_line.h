@@ -2,6 +2,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,5 +21,9 @@ bool ReadCompositionFile(const std::string& path, std::vector<std::string>& line
 // TOLVERN.INI in the current folder, as the window reads it (12 when there is
 // none). A value above 16 becomes 16 with a warning line on `err`.
 int MaxBellsFromSettingsFile(std::ostream& err);
+
+// A whole number in decimal, or in hexadecimal after "0x", as the settings
+// file reads it; nullopt for anything else.
+std::optional<long long> ParseNumber(const std::string& text);
 
 }  // namespace tolvern

@@ -32,7 +32,7 @@ std::string Codes(const std::vector<StyledRun>& runs) {
 }
 
 // Styles the lines in order, as the editor does from the top.
-std::vector<std::string> StyleLines(const std::vector<std::string>& lines, int maxBells = SirilLargestStage) {
+std::vector<std::string> StyleLines(const std::vector<std::string>& lines, int maxBells = MaxStage) {
   LexState state;
   std::vector<std::string> codes;
   for (const std::string& line : lines) codes.push_back(Codes(StyleSirilLine(line, state, maxBells)));
@@ -41,7 +41,7 @@ std::vector<std::string> StyleLines(const std::vector<std::string>& lines, int m
 
 // Each pair is a line and the codes expected for it.
 void ExpectStyles(const std::vector<std::pair<std::string, std::string>>& expected,
-                  int maxBells = SirilLargestStage) {
+                  int maxBells = MaxStage) {
   std::vector<std::string> lines;
   for (const auto& [line, codes] : expected) {
     ASSERT_EQ(line.size(), codes.size()) << "expectation misaligned for: " << line;
@@ -211,7 +211,7 @@ std::vector<std::string> SplitLines(const std::string& text) {
   return lines;
 }
 
-std::string ExpectedCodes(const std::string& text, int maxBells = SirilLargestStage) {
+std::string ExpectedCodes(const std::string& text, int maxBells = MaxStage) {
   std::string codes;
   for (const std::string& line : StyleLines(SplitLines(text), maxBells)) codes += line;
   return codes;
@@ -394,7 +394,7 @@ TEST(SirilLexerEditor, HundredThousandLines) {
   auto start = Clock::now();
   for (const std::string& line : lines) {
     runs.clear();
-    StyleSirilLine(line, state, SirilLargestStage, runs);
+    StyleSirilLine(line, state, MaxStage, runs);
   }
   const double pureMs = since(start);
 
