@@ -412,9 +412,11 @@ void MainWindow::RichEditInputChange() {
   }
 }
 
-void MainWindow::MarkOutputStale() {
+void MainWindow::MarkOutputStale() { SetOutputColour(StaleColour); }
+
+void MainWindow::SetOutputColour(const QColor& colour) {
   for (EditorPage* output : {RichEditProofOutput, RichEditSIRIL, RichEditTOLVERNcompatibility})
-    output->SetTextColour(StaleColour);
+    output->SetTextColour(colour);
 }
 
 void MainWindow::ToggleLineNumbers(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, bool doubleClick) {
@@ -523,7 +525,6 @@ void MainWindow::StartProof(ProofKind kind, ProofRequest request) {
   provedLines_ = request.lines;
   proof_.kind = kind;
   proof_.edits = edits_;
-  proof_.crossCheck = request.crossCheck.has_value();
   proof_.encoding = request.encoding;
   proof_.job = runner_->Start(std::move(request), kind == ProofKind::Command);
 }
@@ -531,8 +532,7 @@ void MainWindow::StartProof(ProofKind kind, ProofRequest request) {
 void MainWindow::Prove1Click() {
   if (ProofRunning() || !Prove1->isEnabled()) return;
   debounce_->stop();
-  for (EditorPage* output : {RichEditProofOutput, RichEditSIRIL, RichEditTOLVERNcompatibility})
-    output->SetTextColour(WindowTextColour());
+  SetOutputColour(WindowTextColour());
   RichEditProofOutput->ClearUnderlining();
 
   // ProveTheComposition
@@ -563,7 +563,7 @@ void MainWindow::StopClick() {
 }
 
 void MainWindow::SetProofRunning(bool running) {
-  const bool document = SpeedButtonProve->isVisible() || Prove1->isEnabled();
+  const bool document = !PageControl1->isHidden();
   Prove1->setEnabled(document && !running);
   SpeedButtonProve->setEnabled(!running);
   SpeedButtonStop->setVisible(running);
@@ -606,8 +606,7 @@ void MainWindow::ProofFinished(quint64 job, std::shared_ptr<const ProofResult> r
   } else {
     // Proved as the user types: nothing moves under the caret or the eye.
     const ViewState view = SaveViewState();
-    for (EditorPage* output : {RichEditProofOutput, RichEditSIRIL, RichEditTOLVERNcompatibility})
-      output->SetTextColour(WindowTextColour());
+    SetOutputColour(WindowTextColour());
     ClearMemo();
     WriteMemo(QStringLiteral("Start of proof"));
     ShowProofResult(*result);
@@ -625,7 +624,7 @@ void MainWindow::ShowProofResult(const ProofResult& result) {
   const bool command = proof_.kind == ProofKind::Command;
   if (!result.progress.isEmpty()) WriteMemo(result.progress.join(QLatin1Char('\n')));
 
-  if (proof_.crossCheck && result.crossCheck) {
+  if (result.crossCheck) {
     const CrossCheckOutcome& check = *result.crossCheck;
     for (const QString& line : check.memoLines) WriteMemo(line);
     if (check.sirilPageCleared) RichEditSIRIL->SetPlainText(QString());
@@ -648,7 +647,7 @@ void MainWindow::ShowProofResult(const ProofResult& result) {
   RichEditProofOutput->ShowEnd();
   RichEditProofOutput->repaint();
 
-  if (proof_.crossCheck && result.crossCheck && result.crossCheck->status == CrossCheckOutcome::Status::Done) {
+  if (result.crossCheck && result.crossCheck->status == CrossCheckOutcome::Status::Done) {
     RichEditTOLVERNcompatibility->SetDisplayText(result.compatible);
     RichEditTOLVERNcompatibility->ShowEnd();
     RichEditTOLVERNcompatibility->repaint();
@@ -661,7 +660,7 @@ void MainWindow::ShowProofResult(const ProofResult& result) {
 
 MainWindow::ViewState MainWindow::SaveViewState() const {
   ViewState view;
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 1; i < 4; ++i) {  // the Input page's text does not change
     EditorPage* editor = page(static_cast<Page>(i));
     view.firstLine[i] = editor->firstVisibleLine();
     editor->getCursorPosition(&view.caretLine[i], &view.caretIndex[i]);
@@ -670,7 +669,7 @@ MainWindow::ViewState MainWindow::SaveViewState() const {
 }
 
 void MainWindow::RestoreViewState(const ViewState& view) {
-  for (int i = 1; i < 4; ++i) {  // the Input page's text did not change
+  for (int i = 1; i < 4; ++i) {
     EditorPage* editor = page(static_cast<Page>(i));
     editor->setCursorPosition(std::min(view.caretLine[i], editor->Lines() - 1), view.caretIndex[i]);
     editor->setFirstVisibleLine(view.firstLine[i]);
@@ -879,9 +878,7 @@ void MainWindow::PrinterSetup1Click() { dialogs_.Print(this, printer_); }
 
 void MainWindow::Rows1Click() {
   if (!rowsWindow_) {
-    rowsWindow_ = new RowsWindow(dialogs_, this);
-    rowsWindow_->setWindowFlag(Qt::Window);
-    rowsWindow_->resize(900, 700);
+    rowsWindow_ = new RowsWindow(dialogs_, this);  // a window of its own
   }
   rowsWindow_->show();
   rowsWindow_->raise();

@@ -126,14 +126,15 @@ class MainWindow : public QMainWindow {
   void ShowProofResult(const ProofResult& result);
   void GoToLineOfMessage(int line);
   void SetProofRunning(bool running);
+  void SetOutputColour(const QColor& colour);
   void RemoveProofProgress();
   ProofRequest RequestForText() const;
   void StartProof(ProofKind kind, ProofRequest request);
   void ProveAsYouTypeNow();
   struct ViewState {
-    int firstLine[4];
-    int caretLine[4];
-    int caretIndex[4];
+    int firstLine[4] = {};
+    int caretLine[4] = {};
+    int caretIndex[4] = {};
   };
   ViewState SaveViewState() const;
   void RestoreViewState(const ViewState& view);
@@ -224,7 +225,6 @@ class MainWindow : public QMainWindow {
     quint64 job = 0;  // 0: none
     ProofKind kind = ProofKind::Command;
     quint64 edits = 0;  // the edit count of the text it proves
-    bool crossCheck = false;
     TextEncoding encoding = TextEncoding::Utf8;
   };
   RunningProof proof_;
