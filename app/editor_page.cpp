@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QContextMenuEvent>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
@@ -102,6 +103,20 @@ void EditorPage::ClearUnderlining() {
   const long length = SendScintilla(SCI_GETLENGTH);
   SendScintilla(SCI_STARTSTYLING, 0UL);
   SendScintilla(SCI_SETSTYLING, static_cast<unsigned long>(length), static_cast<long>(PlainStyle));
+}
+
+bool EditorPage::event(QEvent* event) {
+  // Esc is the window's (it stops a running proof): the editor would
+  // otherwise claim it for its own cancel command and the shortcut would
+  // never fire while the caret is in a page.
+  if (event->type() == QEvent::ShortcutOverride) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
+      event->ignore();
+      return false;
+    }
+  }
+  return QsciScintilla::event(event);
 }
 
 void EditorPage::ShowEnd() {

@@ -45,6 +45,7 @@ class EditorPage : public QsciScintilla {
   void LineDoubleClicked(int line);
 
  protected:
+  bool event(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
