@@ -123,6 +123,9 @@ void EditorPage::ShowEnd() {
   if (SendScintilla(SCI_GETLENGTH) == 0) return;
   SendScintilla(SCI_DOCUMENTEND);
   SendScintilla(SCI_SCROLLCARET);
+  // The last line is in view; a long one is shown from its start, not cut
+  // off at the left to bring its end into view.
+  SendScintilla(SCI_SETXOFFSET, 0);
 }
 
 QByteArray EditorPage::Utf8() const {
