@@ -499,12 +499,12 @@ void MainWindow::GoToLineOfMessage(int line) {
 
 ProofRequest MainWindow::RequestForText() const {
   ProofRequest request;
-  request.options.debugParse = Parse1->isChecked();
-  request.options.debugSymTab = SymTab1->isChecked();
-  request.options.debugProof = Proof1->isChecked();
-  request.options.showMusic = Music1->isChecked();
-  request.options.showWorkDone = WorkDone1->isChecked();
-  request.options.maxNumberBells = settings_.maxNumberBells;
+  request.options.DebugParse = Parse1->isChecked();
+  request.options.DebugSymTab = SymTab1->isChecked();
+  request.options.DebugProof = Proof1->isChecked();
+  request.options.ShowMusic = Music1->isChecked();
+  request.options.ShowWorkDone = WorkDone1->isChecked();
+  request.options.MaxNumberBells = settings_.maxNumberBells;
   // The prover reads the bytes that Save would write.
   DocumentText snapshot = document_;
   snapshot.text = QString::fromUtf8(RichEditInput->Utf8());

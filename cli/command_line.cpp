@@ -63,12 +63,8 @@ struct ProveOptions {
   std::string proofPath = "-";
   std::string compatiblePath;
   std::string progressPath;
-  bool debugParse = false, debugSymTab = false, debugProof = false;
-  bool showMusic = true, showWork = true;
-  int maxBells = 12;
+  RunOptions run;
   bool maxBellsGiven = false;
-  long long maxChanges = 0;
-  long long maxIdle = RunSettings{}.MaxIdleWork;
 };
 
 // Fills `options`; returns an error message, empty when the arguments are good.
@@ -93,31 +89,31 @@ std::string ParseProveArguments(const std::vector<std::string>& args, ProveOptio
       std::stringstream list(v);
       std::string item;
       while (std::getline(list, item, ',')) {
-        if (item == "parse") options.debugParse = true;
-        else if (item == "symtab") options.debugSymTab = true;
-        else if (item == "proof") options.debugProof = true;
+        if (item == "parse") options.run.DebugParse = true;
+        else if (item == "symtab") options.run.DebugSymTab = true;
+        else if (item == "proof") options.run.DebugProof = true;
         else return "unknown --debug item '" + item + "' (use parse, symtab, proof)";
       }
     } else if (arg == "--no-music") {
-      options.showMusic = false;
+      options.run.ShowMusic = false;
     } else if (arg == "--no-work") {
-      options.showWork = false;
+      options.run.ShowWorkDone = false;
     } else if (arg == "--max-bells") {
       if (!value(v)) return "--max-bells needs a number";
       const auto n = ParseNumber(v);
       if (!n) return "--max-bells needs a number, not '" + v + "'";
-      options.maxBells = ClampMaxNumberBells(*n);
+      options.run.MaxNumberBells = ClampMaxNumberBells(*n);
       options.maxBellsGiven = true;
     } else if (arg == "--max-changes") {
       if (!value(v)) return "--max-changes needs a number";
       const auto n = ParseNumber(v);
       if (!n || *n < 0) return "--max-changes needs a number of changes, not '" + v + "'";
-      options.maxChanges = *n;
+      options.run.MaxChanges = *n;
     } else if (arg == "--max-idle") {
       if (!value(v)) return "--max-idle needs a number";
       const auto n = ParseNumber(v);
       if (!n || *n < 0) return "--max-idle needs a number of steps, not '" + v + "'";
-      options.maxIdle = *n;
+      options.run.MaxIdleWork = *n;
     } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
       return "unknown option '" + arg + "'";
     } else {
@@ -142,7 +138,7 @@ int Prove(const std::vector<std::string>& args) {
   ProveOptions options;
   const std::string problem = ParseProveArguments(args, options);
   if (!problem.empty()) return UsageError(problem);
-  if (!options.maxBellsGiven) options.maxBells = MaxBellsFromSettingsFile(std::cerr);
+  if (!options.maxBellsGiven) options.run.MaxNumberBells = MaxBellsFromSettingsFile(std::cerr);
 
   std::vector<std::string> lines;
   if (!ReadCompositionFile(options.file, lines)) {
@@ -161,18 +157,11 @@ int Prove(const std::vector<std::string>& args) {
   if (options.progressPath.empty()) progress.OpenStandardError();
   else if (!progress.Open(options.progressPath)) return cannotWrite(options.progressPath);
 
-  Engine engine;
-  engine.ProofOutput = &proof;
-  engine.CompatibleOutput = options.compatiblePath.empty() ? nullptr : &compatible;
-  engine.ProgressOutput = &progress;
-  engine.DebugParse = options.debugParse;
-  engine.DebugSymTab = options.debugSymTab;
-  engine.DebugProof = options.debugProof;
-  engine.ShowMusic = options.showMusic;
-  engine.ShowWorkDone = options.showWork;
-  engine.MaxNumberBells = options.maxBells;
-  engine.MaxChanges = options.maxChanges;
-  engine.MaxIdleWork = options.maxIdle;
+  RunOutputs outputs;
+  outputs.ProofOutput = &proof;
+  outputs.CompatibleOutput = options.compatiblePath.empty() ? nullptr : &compatible;
+  outputs.ProgressOutput = &progress;
+  Engine engine(options.run, outputs);
   const RunResult result = engine.RunProof(lines);
 
   bool written = true;

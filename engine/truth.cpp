@@ -212,15 +212,29 @@ void Prover::NoteAside(std::vector<uint64_t>& rows, bool& scan, uint64_t packedR
 void Prover::RecordRow(uint64_t packedRow) {
   RegisterPendingRows();
   const uint64_t timesBefore = TallyRow(packedRow);
-  if (settings_.Observer) ObserveRow(packedRow, timesBefore);
+  if (observer_) ObserveRow(packedRow, timesBefore);
   if (timesBefore > 0) ExpandRowEvent(names_.PredefinedConflict, conflictInert_);
   pendingUnit_ = RowRegister::CountUnit(ChangeCount + 1);
 }
 
 void Prover::ObserveRow(uint64_t packedRow, uint64_t timesBefore) {
+  if (observedLeft_ == 0) {
+    // The observer has all it asked for: the rest of the touch is rung as
+    // if none were bound, at full speed and with nothing kept for it.
+    observer_ = nullptr;
+    firstRung_ = {};
+    ChooseRowPaths();
+    return;
+  }
+  --observedLeft_;
   const int64_t first = firstRung_.try_emplace(packedRow, ChangeCount).first->second;
   Music.MatchingPatterns(packedRow, matchedMusic_);
-  settings_.Observer->OnRow({CurrentRow.bell.data(), stage_, ChangeCount, timesBefore, first, matchedMusic_});
+  observer_->OnRow({CurrentRow.bell.data(), stage_, ChangeCount, timesBefore, first, matchedMusic_});
+}
+
+void Prover::ChooseRowPaths() {
+  deferRows_ = conflictInert_ && !options_.DebugProof && !observer_;
+  plainChanges_ = deferRows_ && everyRowInert_;
 }
 
 void Prover::RegisterPendingRows() {
@@ -250,7 +264,7 @@ void Prover::TallyRegister() {
   RowTally.fill(0);
   MaxRepetitions = 0;
   RowTally[0] = static_cast<int64_t>(RowTable.DistinctRows());
-  const bool music = settings_.ShowMusic && Music.Counting();
+  const bool music = options_.ShowMusic && Music.Counting();
   const bool tally = DuplicateCount > 0;
   // rows[k]: rows rung exactly k + 1 times, the last entry for the rest.
   std::array<int64_t, 100> rows{};
@@ -297,24 +311,24 @@ void Prover::TallyRegister() {
 void Prover::GiveVerdict() {
   if (!RowEventHalt) {
     if (DuplicateCount > 0) {
-      Verdict = ProofVerdict::Conflicting;
-      AppendLine(settings_.ProgressOutput, "Conflicting rows were found");
+      Outcome = ProofOutcome::Conflicting;
+      AppendLine(outputs_.ProgressOutput, "Conflicting rows were found");
       ExpandDefinition(names_.PredefinedFalse);
     } else if (AtRounds) {
-      Verdict = ProofVerdict::RoundsFound;
-      AppendLine(settings_.ProgressOutput, "Rounds were found");
+      Outcome = ProofOutcome::RoundsFound;
+      AppendLine(outputs_.ProgressOutput, "Rounds were found");
       ExpandDefinition(names_.PredefinedTrue);
     } else {
-      Verdict = ProofVerdict::NotRound;
-      AppendLine(settings_.ProgressOutput, "Rounds were NOT found as last change of composition");
+      Outcome = ProofOutcome::NotRound;
+      AppendLine(outputs_.ProgressOutput, "Rounds were NOT found as last change of composition");
       ExpandDefinition(names_.PredefinedNotRound);
     }
   } else if (AtRounds) {
-    AppendLine(settings_.ProgressOutput, "Rounds were found");
+    AppendLine(outputs_.ProgressOutput, "Rounds were found");
     // Rows repeated earlier (CONFLICT without "$$") still make the touch false.
-    Verdict = DuplicateCount > 0 ? ProofVerdict::HaltedAtRow : ProofVerdict::RoundsFound;
+    Outcome = DuplicateCount > 0 ? ProofOutcome::HaltedAtRow : ProofOutcome::RoundsFound;
   } else {
-    Verdict = ProofVerdict::HaltedAtRow;
+    Outcome = ProofOutcome::HaltedAtRow;
   }
 }
 
