@@ -13,7 +13,7 @@
 #include "cross_check.h"
 #include "documents.h"
 #include "page_text.h"
-#include "run.h"
+#include "engine.h"
 
 namespace tolvern::app {
 

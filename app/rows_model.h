@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "run.h"
+#include "engine.h"
 
 namespace tolvern::app {
 

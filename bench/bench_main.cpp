@@ -21,8 +21,8 @@
 #include <vector>
 
 #include "file_sink.h"
-#include "run.h"
-#include "truth.h"
+#include "engine.h"
+#include "row_register.h"
 #include "workloads.h"
 
 namespace tolvern::bench {

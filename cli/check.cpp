@@ -11,7 +11,7 @@
 #include <thread>
 
 #include "command_line.h"
-#include "run.h"
+#include "engine.h"
 
 namespace tolvern {
 

@@ -15,7 +15,7 @@
 
 #include "check.h"
 #include "file_sink.h"
-#include "run.h"
+#include "engine.h"
 #include "app_settings.h"
 
 namespace tolvern {

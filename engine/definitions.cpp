@@ -1,5 +1,4 @@
-#include "definitions.h"
-#include "reader.h"
+#include "parser.h"
 
 namespace tolvern {
 

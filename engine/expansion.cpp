@@ -1,4 +1,4 @@
-#include "expansion.h"
+#include "prover.h"
 
 #include <algorithm>
 #include <array>

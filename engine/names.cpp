@@ -1,6 +1,4 @@
-#include "names.h"
-
-#include "reader.h"
+#include "parser.h"
 
 namespace tolvern {
 

@@ -119,4 +119,7 @@ struct RunOutputs {
   WarningBox ShowWarning;
 };
 
+// The two characters that mark underlined stretches in proof output.
+inline constexpr std::string_view UnderlineMarker = "\"_";
+
 }  // namespace tolvern

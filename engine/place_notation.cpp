@@ -1,10 +1,8 @@
-#include "place_notation.h"
-
 #include <algorithm>
 #include <array>
 #include <memory>
 
-#include "reader.h"
+#include "parser.h"
 
 namespace tolvern {
 

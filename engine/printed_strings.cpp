@@ -1,6 +1,4 @@
-#include "printed_strings.h"
-
-#include "expansion.h"
+#include "prover.h"
 
 namespace tolvern {
 

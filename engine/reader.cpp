@@ -1,4 +1,4 @@
-#include "reader.h"
+#include "parser.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,4 @@
-#include "report.h"
-
-#include "expansion.h"
+#include "prover.h"
 
 namespace tolvern {
 

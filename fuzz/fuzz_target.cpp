@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "run.h"
+#include "engine.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "run.h"
+#include "engine.h"
 
 namespace tolvern::app {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "run.h"
+#include "engine.h"
 
 namespace tolvern::app {
 namespace {

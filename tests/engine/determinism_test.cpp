@@ -12,7 +12,7 @@
 #include <thread>
 #include <vector>
 
-#include "run.h"
+#include "engine.h"
 
 namespace tolvern {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "run.h"
+#include "engine.h"
 
 namespace tolvern::testing {
 

@@ -8,8 +8,7 @@
 #include <vector>
 
 #include "helpers.h"
-#include "place_notation.h"
-#include "run.h"
+#include "engine.h"
 
 namespace tolvern {
 namespace {

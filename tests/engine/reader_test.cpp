@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "helpers.h"
-#include "run.h"
+#include "engine.h"
 
 namespace tolvern {
 namespace {

@@ -17,6 +17,29 @@
 
 namespace tolvern {
 
+// The seven predefined names and the default definitions they have until
+// the text defines them.
+struct PredefinedDefault {
+  std::string_view name;
+  std::string_view line;
+};
+
+inline constexpr std::array<PredefinedDefault, 7> PredefinedDefaults = {{
+    {"TRUE", "true     =\"# rows ending in @\", \"Touch is True$$\""},
+    {"NOTROUND", "notround =\"# rows ending in @\", \"Is this okay?\""},
+    {"FALSE", "false    =\"# rows ending in @\", \"Touch is False in $ rows\""},
+    {"CONFLICT", "conflict =\"# rows ending in @\", \"Touch not completed due to False row$$\""},
+    {"ROUNDS", "rounds   ="},
+    {"EVERYROW", "everyrow ="},
+    {"MUSIC", "music    =\"DEFAULT\""},
+}};
+
+// The step mask of a normalised change. Scans positions from 1: a place
+// where the next unused symbol of `places` is the bell of the position, a
+// cross otherwise. `lastMatched` receives the 1-based index of the first
+// symbol not matched.
+uint32_t StepMaskOf(std::string_view places, long long stage, size_t* lastMatched = nullptr);
+
 struct PredefinedNames {
   TCompElement* PredefinedTrue = nullptr;
   TCompElement* PredefinedNotRound = nullptr;

@@ -12,12 +12,12 @@
 #include "elements.h"
 #include "leads.h"
 #include "music.h"
-#include "reader.h"
+#include "parser.h"
 #include "rows.h"
 #include "run_result.h"
 #include "outputs.h"
 #include "run_options.h"
-#include "truth.h"
+#include "row_register.h"
 
 namespace tolvern {
 
@@ -145,5 +145,9 @@ class Prover {
   std::unordered_map<uint64_t, int64_t> firstRung_;
   std::vector<std::string_view> matchedMusic_;
 };
+
+// The report's number format: pads `text` on the left to `width` characters;
+// a longer text stays whole.
+std::string RightJustify(const std::string& text, size_t width = 4);
 
 }  // namespace tolvern

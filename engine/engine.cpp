@@ -1,4 +1,4 @@
-#include "run.h"
+#include "engine.h"
 
 #include <cstring>
 #include <new>

@@ -9,9 +9,9 @@
 
 #include "diagnostics.h"
 #include "elements.h"
-#include "expansion.h"
+#include "prover.h"
 #include "outputs.h"
-#include "reader.h"
+#include "parser.h"
 #include "run_options.h"
 #include "run_result.h"
 
