@@ -9,7 +9,8 @@
 #include <ostream>
 #include <thread>
 
-#include "command_line.h"
+#include "composition_file.h"
+#include "settings_file.h"
 #include "engine.h"
 #include "stages.h"
 
