@@ -1,6 +1,6 @@
 #include "page_text.h"
 
-#include "documents.h"
+#include "document_text.h"
 
 namespace tolvern::app {
 
