@@ -147,9 +147,8 @@ void MainWindow::CreateMenus() {
   New1 = Item(File1, QStringLiteral("New1"), QStringLiteral("&New"), &MainWindow::New1Click);
   Open1 = File1->addMenu(QStringLiteral("&Open"));
   Open1->setObjectName(QStringLiteral("Open1"));
-  for (int index = 1; index <= static_cast<int>(StageFilters.size()); ++index) {
-    const StageFilter& filter = StageFilters[index - 1];
-    QAction* item = Item(Open1, QString::fromLatin1(filter.item), QString::fromLatin1(filter.caption), nullptr);
+  for (int index = 1; index <= FilterCount; ++index) {
+    QAction* item = Item(Open1, QString::fromLatin1(OpenItemNames[index - 1]), FilterCaption(index), nullptr);
     connect(item, &QAction::triggered, this, [this, index] { OpenCompositionFile(index); });
   }
   Save1 = Item(File1, QStringLiteral("Save1"), QStringLiteral("&Save"), nullptr);
@@ -831,7 +830,7 @@ bool MainWindow::SaveAs1Click() {
   if (saveDialog_.filterIndex == AllFilter) saveDialog_.filterIndex = OtherSirilFilter;
   const std::optional<FileChoice> choice =
       dialogs_.SaveFile(this, {QStringLiteral("Save As"), StageFilterNames(), saveDialog_.filterIndex,
-                               saveDialog_.folder, proposed, QStringLiteral("sir")});
+                               saveDialog_.folder, proposed, FilterExtension(OtherSirilFilter)});
   if (!choice) return false;
   saveDialog_.filterIndex = choice->filterIndex;
   if (!WriteFile(choice->path)) return false;

@@ -23,6 +23,7 @@
 #include "file_sink.h"
 #include "engine.h"
 #include "row_register.h"
+#include "stages.h"
 #include "workloads.h"
 
 namespace tolvern::bench {
@@ -422,7 +423,7 @@ int CheckFiles(const std::string& folder, int count) {
     // Mostly true plain courses, with some false, short and faulty ones.
     const int kind = i % 50 == 49 ? 3 : i % 20 == 19 ? 2 : i % 10 == 9 ? 1 : 0;
     char name[64];
-    std::snprintf(name, sizeof name, "c%05d.%s", i, StageExtension(stage).c_str());
+    std::snprintf(name, sizeof name, "c%05d.%s", i, std::string(ExtensionOfStage(stage)).c_str());
     std::ofstream file(std::filesystem::path(folder) / name, std::ios::binary);
     for (const std::string& line : SmallComposition(stage, kind)) file << line << "\r\n";
     if (!file) {

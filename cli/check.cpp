@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cctype>
 #include <condition_variable>
 #include <filesystem>
 #include <mutex>
@@ -10,9 +9,11 @@
 #include <ostream>
 #include <thread>
 
-#include "command_line.h"
+#include "composition_file.h"
+#include "settings_file.h"
 #include "engine.h"
 #include "json_writer.h"
+#include "stages.h"
 
 namespace tolvern {
 
@@ -35,14 +36,9 @@ constexpr const char* CheckUsage =
     "reason a touch stopped, or \"cannot read file\") ends the line when there is one.\n"
     "Exit status: 0 when every file is true, 1 otherwise, 3 for a usage error.\n";
 
-constexpr const char* StageExtensions[] = {".dou", ".min", ".tri", ".maj", ".cat", ".roy", ".cin",
-                                           ".max", ".sex", ".fou", ".sep", ".six", ".sir"};
-
 bool IsCompositionFile(const std::filesystem::path& path) {
-  std::string extension = path.extension().string();
-  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return std::find(std::begin(StageExtensions), std::end(StageExtensions), extension) !=
-         std::end(StageExtensions);
+  const std::string extension = path.extension().string();
+  return !extension.empty() && IsCompositionExtension(std::string_view(extension).substr(1));
 }
 
 // One worker's engine, kept from file to file. No pages are shown, so none

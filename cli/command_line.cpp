@@ -14,11 +14,12 @@
 #include <unistd.h>
 
 #include "check.h"
+#include "composition_file.h"
 #include "file_sink.h"
 #include "engine.h"
 #include "result_json.h"
+#include "settings_file.h"
 #include "text_encoding.h"
-#include "app_settings.h"
 
 namespace tolvern {
 
@@ -250,49 +251,6 @@ int Draw(const std::vector<std::string>& args) {
 
 }  // namespace
 
-namespace {
-
-// All of a stream's bytes, read in large pieces.
-bool ReadAll(std::FILE* file, std::string& bytes) {
-  char buffer[1 << 16];
-  size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
-  return !std::ferror(file);
-}
-
-}  // namespace
-
-bool ReadCompositionFile(const std::string& path, std::vector<std::string>& lines) {
-  std::string bytes;
-  if (path == "-") {
-    if (!ReadAll(stdin, bytes)) return false;
-  } else {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) return false;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return false;
-    const auto size = std::filesystem::file_size(path, error);
-    if (!error) bytes.reserve(static_cast<size_t>(size));
-    const bool read = ReadAll(file, bytes);
-    std::fclose(file);
-    if (!read) return false;
-  }
-  lines = SplitLines(bytes);
-  return true;
-}
-
-int MaxBellsFromSettingsFile(std::ostream& err) {
-  std::string warning;
-  const int maxBells = MaxNumberBellsSetting(".", &warning);
-  if (!warning.empty()) {
-    // The message box's two lines, joined for one line of standard error.
-    const size_t gap = warning.find("\n\n");
-    if (gap != std::string::npos) warning.replace(gap, 2, "; ");
-    err << "tolvern: " << warning << "\n";
-  }
-  return maxBells;
-}
-
 int RunCommandLine(const std::vector<std::string>& arguments) {
   if (arguments.empty()) return UsageError("no command given");
   const std::string& command = arguments[0];
@@ -309,23 +267,6 @@ int RunCommandLine(const std::vector<std::string>& arguments) {
   if (command == "check")
     return RunCheck(std::vector<std::string>(arguments.begin() + 1, arguments.end()), std::cout, std::cerr);
   return UsageError("unknown command '" + command + "'");
-}
-
-// A whole number in decimal, or in hexadecimal after "0x", as the settings
-// file reads it.
-std::optional<long long> ParseNumber(const std::string& text) {
-  if (text.empty()) return std::nullopt;
-  int base = 10;
-  std::string digits = text;
-  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-    base = 16;
-    digits = text.substr(2);
-  }
-  errno = 0;
-  char* end = nullptr;
-  const long long value = std::strtoll(digits.c_str(), &end, base);
-  if (errno != 0 || end == digits.c_str() || *end != '\0') return std::nullopt;
-  return value;
 }
 
 }  // namespace tolvern
