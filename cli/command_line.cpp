@@ -201,7 +201,7 @@ int Prove(const std::vector<std::string>& args) {
   RunResult result;
   if (options.json) {
     // The object goes to standard output; a page named a path goes there too.
-    ResultJson json(std::cout, IsUtf8Text(lines));
+    ResultJson json(std::cout, EncodingOfLines(lines));
     RunOutputs both = outputs;
     json.Bind(both);
     TeeSink proofTee(both.ProofOutput, outputs.ProofOutput), compatibleTee(both.CompatibleOutput, outputs.CompatibleOutput),

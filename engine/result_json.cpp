@@ -4,8 +4,8 @@
 
 namespace tolvern {
 
-ResultJson::ResultJson(std::ostream& out, bool utf8Text, Pages pages)
-    : json_(out), utf8Text_(utf8Text), pages_(pages), compatible_(utf8Text), progress_(utf8Text) {}
+ResultJson::ResultJson(std::ostream& out, TextEncoding encoding, Pages pages)
+    : json_(out), encoding_(encoding), pages_(pages), compatible_(encoding), progress_(encoding) {}
 
 void ResultJson::Bind(RunOutputs& outputs) {
   if (pages_.proof) outputs.ProofOutput = &proof_;
@@ -22,7 +22,7 @@ void ResultJson::Bind(RunOutputs& outputs) {
 void ResultJson::Streamed::Append(std::string_view line) { owner_.WriteLine(line); }
 
 void ResultJson::Kept::Append(std::string_view line) {
-  AppendLineAsUtf8(bytes_, line, utf8Text_);
+  AppendLineAsUtf8(bytes_, line, encoding_);
   bytes_.push_back('\n');
 }
 
@@ -39,13 +39,13 @@ void ResultJson::Kept::WriteTo(JsonWriter& json) const {
 
 void ResultJson::WriteLine(std::string_view line) {
   scratch_.clear();
-  AppendLineAsUtf8(scratch_, line, utf8Text_);
+  AppendLineAsUtf8(scratch_, line, encoding_);
   json_.String(scratch_);
 }
 
 void ResultJson::WriteText(std::string_view text) {
   scratch_.clear();
-  AppendLineAsUtf8(scratch_, text, utf8Text_);
+  AppendLineAsUtf8(scratch_, text, encoding_);
   json_.String(scratch_);
 }
 

@@ -18,6 +18,7 @@
 #include "json_writer.h"
 #include "outputs.h"
 #include "run_result.h"
+#include "text_encoding.h"
 
 namespace tolvern {
 
@@ -34,8 +35,8 @@ class ResultJson {
     bool progress = true;
   };
 
-  ResultJson(std::ostream& out, bool utf8Text, Pages pages);
-  ResultJson(std::ostream& out, bool utf8Text) : ResultJson(out, utf8Text, Pages{}) {}
+  ResultJson(std::ostream& out, TextEncoding encoding, Pages pages);
+  ResultJson(std::ostream& out, TextEncoding encoding) : ResultJson(out, encoding, Pages{}) {}
   ResultJson(const ResultJson&) = delete;
   ResultJson& operator=(const ResultJson&) = delete;
 
@@ -56,12 +57,12 @@ class ResultJson {
   };
   class Kept : public LineSink {
    public:
-    explicit Kept(bool utf8Text) : utf8Text_(utf8Text) {}
+    explicit Kept(TextEncoding encoding) : encoding_(encoding) {}
     void Append(std::string_view line) override;
     void WriteTo(JsonWriter& json) const;
 
    private:
-    bool utf8Text_;
+    TextEncoding encoding_;
     std::string bytes_;  // UTF-8 lines, each ended by '\n' (no page line holds one)
   };
 
@@ -69,7 +70,7 @@ class ResultJson {
   void WriteText(std::string_view text);
 
   JsonWriter json_;
-  bool utf8Text_;
+  TextEncoding encoding_;
   Pages pages_;
   Streamed proof_{*this};
   Kept compatible_, progress_;

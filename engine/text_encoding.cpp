@@ -1,7 +1,5 @@
 #include "text_encoding.h"
 
-#include <cstdint>
-
 namespace tolvern {
 
 bool IsAscii(std::string_view bytes) {
@@ -11,38 +9,41 @@ bool IsAscii(std::string_view bytes) {
 }
 
 bool IsValidUtf8(std::string_view bytes) {
-  size_t i = 0;
-  const size_t n = bytes.size();
-  while (i < n) {
-    const auto c = static_cast<unsigned char>(bytes[i]);
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  const auto* const end = p + bytes.size();
+  while (p < end) {
+    const unsigned char c = *p;
     if (c < 0x80) {
-      ++i;
+      ++p;
       continue;
     }
-    size_t extra;
-    uint32_t code;
-    if ((c & 0xE0) == 0xC0) extra = 1, code = c & 0x1F;
-    else if ((c & 0xF0) == 0xE0) extra = 2, code = c & 0x0F;
-    else if ((c & 0xF8) == 0xF0) extra = 3, code = c & 0x07;
-    else return false;
-    if (i + extra >= n) return false;
-    for (size_t k = 1; k <= extra; ++k) {
-      const auto d = static_cast<unsigned char>(bytes[i + k]);
-      if ((d & 0xC0) != 0x80) return false;
-      code = (code << 6) | (d & 0x3F);
+    size_t length;
+    unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
+    if (c >= 0xC2 && c <= 0xDF) {
+      length = 2;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+      length = 3;
+      if (c == 0xE0) low = 0xA0;        // overlong
+      else if (c == 0xED) high = 0x9F;  // surrogates
+    } else if (c >= 0xF0 && c <= 0xF4) {
+      length = 4;
+      if (c == 0xF0) low = 0x90;        // overlong
+      else if (c == 0xF4) high = 0x8F;  // beyond U+10FFFF
+    } else {
+      return false;
     }
-    // Overlong forms, surrogates and values past Unicode are not UTF-8.
-    static constexpr uint32_t least[] = {0, 0x80, 0x800, 0x10000};
-    if (code < least[extra] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
-    i += extra + 1;
+    if (static_cast<size_t>(end - p) < length || p[1] < low || p[1] > high) return false;
+    for (size_t i = 2; i < length; ++i)
+      if ((p[i] & 0xC0) != 0x80) return false;
+    p += length;
   }
   return true;
 }
 
-bool IsUtf8Text(std::span<const std::string> lines) {
+TextEncoding EncodingOfLines(std::span<const std::string> lines) {
   for (const std::string& line : lines)
-    if (!IsAscii(line) && !IsValidUtf8(line)) return false;
-  return true;
+    if (!IsAscii(line) && !IsValidUtf8(line)) return TextEncoding::Latin1;
+  return TextEncoding::Utf8;
 }
 
 void AppendLatin1AsUtf8(std::string& out, std::string_view bytes) {
@@ -57,8 +58,8 @@ void AppendLatin1AsUtf8(std::string& out, std::string_view bytes) {
   }
 }
 
-void AppendLineAsUtf8(std::string& out, std::string_view line, bool utf8Text) {
-  if (IsAscii(line) || (utf8Text && IsValidUtf8(line))) out.append(line);
+void AppendLineAsUtf8(std::string& out, std::string_view line, TextEncoding encoding) {
+  if (IsAscii(line) || (encoding == TextEncoding::Utf8 && IsValidUtf8(line))) out.append(line);
   else AppendLatin1AsUtf8(out, line);
 }
 
