@@ -117,6 +117,7 @@ function runQueued() {
   $('rows').classList.remove('stale');
   setBusy(true);
   showCounter(0);
+  showVerdict('', '');
   worker.postMessage({
     id, text: compositionBytes(text, { encoding: file.encoding }), options: proofOptions(), stop: stopFlag,
     timeLimitMs: asYouType ? 1000 : 0, timeStopLine: AsYouTypeStopLine,
@@ -146,6 +147,7 @@ function finishStopped(line) {
   running = null;
   pages.proof.appendLines([line]);
   pages.progress.appendLines([line]);
+  for (const page of Object.values(pages)) page.render(true);
   setBusy(false);
   showVerdict('stopped', line);
   runQueued();
@@ -181,7 +183,10 @@ function showResult(result, proved, ms) {
   }
   $('timing').textContent = `${ms.toFixed(0)} ms`;
   markDiagnostics(result.diagnostics, proved.text);
-  for (const page of Object.values(pages)) page.setStale(proved.text !== view.state.doc.toString());
+  for (const page of Object.values(pages)) {
+    page.setStale(proved.text !== view.state.doc.toString());
+    page.render(true);
+  }
 }
 
 // Errors and warnings at their lines: the text a message quotes in [...]

@@ -55,6 +55,7 @@ export class PageView {
   setLines(lines) {
     this.lines = lines;
     this.found = -1;
+    if (lines.length === 0) this.container.scrollTop = 0;
     this.render(true);
   }
   appendLines(more) {
