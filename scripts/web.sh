@@ -57,7 +57,8 @@ case "${1:-build}" in
     ;;
   bench)
     build_site
-    exec node tests/web/bench_web.mjs
+    build_tree build -DCMAKE_BUILD_TYPE=Release
+    exec node bench/web_bench.mjs
     ;;
   *)
     echo "usage: scripts/web.sh build | serve [PORT] | test | bench" >&2

@@ -138,11 +138,14 @@ val Prove(const std::string& text, val options) {
   const TextEncoding encoding = EncodingOfLines(lines);
   RunControl control;
   RunOutputs outputs;
-  outputs.Control = &control;
 
   val onLines = Has(options, "onLines") ? options["onLines"] : val::undefined();
   val onChanges = Has(options, "onChanges") ? options["onChanges"] : val::undefined();
   const bool streamed = !onLines.isUndefined();
+  // A run that may be stopped rings on a slower path: the page's runs (lines
+  // as they come, the counter, Stop) are; a script's, like the command
+  // line's, run to their end.
+  if (streamed || !onChanges.isUndefined()) outputs.Control = &control;
   const bool wantRows = Has(options, "rows") && options["rows"].as<bool>();
   RunOptions run = OptionsFrom(options);
 
