@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "documents.h"
+#include "document_text.h"
 #include "outputs.h"
 
 namespace tolvern::app {

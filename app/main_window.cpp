@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QShowEvent>
-#include <QThread>
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -35,13 +34,6 @@ namespace {
 
 constexpr int PageFontPixels = 15;
 
-// Proving as you type: a pause this long after the last change starts a
-// proof, and a proof that takes longer than a second is left to Prove.
-constexpr int AsYouTypePauseMs = 300;
-constexpr int AsYouTypeTimeLimitMs = 1000;
-constexpr const char* AsYouTypeStopLine =
-    "Proof stopped after a second while proving as you type: press Prove to prove it in full";
-
 QColor WindowTextColour() { return QApplication::palette().color(QPalette::WindowText); }
 
 const QColor StaleColour = Qt::red;
@@ -57,18 +49,13 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent),
   startFolder_ = QDir::currentPath();
   resize(586, 446);
 
-  runner_ = new ProofRunner([this](const QString& text) { dialogs_.Warning(this, QStringLiteral("Warning"), text); },
-                            this);
-  connect(runner_, &ProofRunner::Finished, this, &MainWindow::ProofFinished);
-  debounce_ = new QTimer(this);
-  debounce_->setObjectName(QStringLiteral("ProveAsYouTypePause"));
-  debounce_->setTimerType(Qt::PreciseTimer);
-  debounce_->setSingleShot(true);
-  debounce_->setInterval(AsYouTypePauseMs);
-  connect(debounce_, &QTimer::timeout, this, &MainWindow::ProveAsYouTypeNow);
-  progressTimer_ = new QTimer(this);
-  progressTimer_->setInterval(250);
-  connect(progressTimer_, &QTimer::timeout, this, &MainWindow::ShowProofProgress);
+  proofs_ = new ProofController(
+      [this](const QString& text) { dialogs_.Warning(this, QStringLiteral("Warning"), text); },
+      [this] { return RequestForText(); }, [this] { return ProveAsYouType1->isChecked(); },
+      [this] { return !lineNumbersShown_ && !PageControl1->isHidden(); }, this);
+  connect(proofs_, &ProofController::Finished, this, &MainWindow::ProofFinished);
+  connect(proofs_, &ProofController::Progress, this, &MainWindow::ShowProofProgress);
+  connect(proofs_, &ProofController::RowsReady, this, &MainWindow::ShowRows);
 
   CreateActions();
   CreateMenus();
@@ -80,6 +67,16 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent),
   layout->setSpacing(0);
   CreatePages();
   CreateMemo();
+  document_ = new Document(dialogs_, this, RichEditInput);
+  document_->SetBeforeWrite([this] { RemoveLineNumbers(); });
+  connect(document_, &Document::Said, this, &MainWindow::WriteMemo);
+  connect(document_, &Document::FileNameChanged, this, [this](const QString& path) {
+    SetCaption(path);
+    if (!path.isEmpty()) Save1->setEnabled(true);
+  });
+  // The Unsaved item shows the flag; a hidden item reads as disabled, so
+  // the flag is kept by the document.
+  connect(document_, &Document::ModifiedChanged, Unsaved1, &QAction::setEnabled);
   // The pages' place stays taken while they are hidden, so the memo keeps to
   // the bottom edge.
   auto* pageArea = new QWidget(central);
@@ -94,10 +91,7 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent),
   connect(escape, &QShortcut::activated, this, &MainWindow::StopClick);
 }
 
-MainWindow::~MainWindow() {
-  runner_->StopAllAndWait();
-  StopRowsJob();
-}
+MainWindow::~MainWindow() { proofs_->StopAll(); }
 
 // ---------------------------------------------------------------- building
 
@@ -187,10 +181,7 @@ void MainWindow::CreateMenus() {
   SyntaxColours1 = CheckItem(Show1, QStringLiteral("SyntaxColours1"), QStringLiteral("Syntax &Colours"), false);
   connect(SyntaxColours1, &QAction::triggered, this, &MainWindow::UpdateColouring);
   ProveAsYouType1 = CheckItem(Show1, QStringLiteral("ProveAsYouType1"), QStringLiteral("Prove As You &Type"), false);
-  connect(ProveAsYouType1, &QAction::triggered, this, [this](bool on) {
-    if (on) debounce_->start();
-    else debounce_->stop();
-  });
+  connect(ProveAsYouType1, &QAction::triggered, proofs_, &ProofController::AsYouTypeToggled);
   Show1->addSeparator();
   Rows1 = Item(Show1, QStringLiteral("Rows1"), QStringLiteral("&Rows..."), &MainWindow::Rows1Click);
 
@@ -343,15 +334,6 @@ QStringList MainWindow::MemoLines() const {
   return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
 }
 
-bool MainWindow::Modified() const { return modified_; }
-
-// The Unsaved item shows the flag; a hidden item reads as disabled, so the
-// flag is kept apart.
-void MainWindow::SetModified(bool modified) {
-  modified_ = modified;
-  Unsaved1->setEnabled(modified);
-}
-
 void MainWindow::SetCaption(const QString& path) {
   setWindowTitle(path.isEmpty() ? QStringLiteral("TOLVERN") : QStringLiteral("TOLVERN - ") + path);
 }
@@ -373,18 +355,13 @@ void MainWindow::EnableDocumentCommands(bool withSave) {
 
 void MainWindow::New1Click() {
   if (ProofRunning()) return;
-  if (Modified() && !QuerySaveAFile()) return;
-  saveDialog_.folder = QString::fromStdString(settings_.workingFolder);
-  fileName_.clear();
+  if (Modified() && !document_->AskToSave()) return;
   ClearMemo();
-  RichEditInput->SetPlainText(QString());
-  document_ = NewDocument();
+  document_->New();
   EnableDocumentCommands(false);
   PageControl1->setCurrentIndex(InputPage);
   WriteMemo(QStringLiteral("Opened NEW file"));
   RichEditInput->setFocus();
-  SetModified(false);
-  SetCaption(QString());
 }
 
 void MainWindow::SIRIL1Click() {
@@ -398,17 +375,9 @@ void MainWindow::SIRIL1Click() {
 
 void MainWindow::RichEditInputChange() {
   if (SuppressChangeTracking) return;
-  ++edits_;
-  SetModified(true);
+  document_->SetModified(true);
   MarkOutputStale();
-  if (ProveAsYouType1->isChecked()) {
-    // A newer text: the proof of the older one is of no use any more.
-    if (proof_.job != 0 && proof_.kind == ProofKind::AsYouType) {
-      runner_->Stop(proof_.job);
-      proof_.job = 0;
-    }
-    debounce_->start();
-  }
+  proofs_->TextChanged();
 }
 
 void MainWindow::MarkOutputStale() { SetOutputColour(StaleColour); }
@@ -504,10 +473,10 @@ ProofRequest MainWindow::RequestForText() const {
   request.options.ShowMusic = Music1->isChecked();
   request.options.ShowWorkDone = WorkDone1->isChecked();
   request.options.MaxNumberBells = settings_.maxNumberBells;
+  // While the rows view is open the proof keeps its rows for it.
+  request.collectRows = rowsWindow_ && rowsWindow_->isVisible();
   // The prover reads the bytes that Save would write.
-  DocumentText snapshot = document_;
-  snapshot.text = QString::fromUtf8(RichEditInput->Utf8());
-  snapshot.encoding = SavedEncoding(snapshot.text, document_.encoding);
+  const DocumentText snapshot = document_->Snapshot();
   request.encoding = snapshot.encoding;
   request.lines = EngineLines(snapshot.text, snapshot.encoding);
   if (SIRIL1->isChecked()) {
@@ -519,18 +488,8 @@ ProofRequest MainWindow::RequestForText() const {
   return request;
 }
 
-void MainWindow::StartProof(ProofKind kind, ProofRequest request) {
-  if (proof_.job != 0) runner_->Stop(proof_.job);  // superseded: its result is not shown
-  provedLines_ = request.lines;
-  proof_.kind = kind;
-  proof_.edits = edits_;
-  proof_.encoding = request.encoding;
-  proof_.job = runner_->Start(std::move(request), kind == ProofKind::Command);
-}
-
 void MainWindow::Prove1Click() {
   if (ProofRunning() || !Prove1->isEnabled()) return;
-  debounce_->stop();
   SetOutputColour(WindowTextColour());
   RichEditProofOutput->ClearUnderlining();
 
@@ -543,23 +502,11 @@ void MainWindow::Prove1Click() {
   WriteMemo(QStringLiteral("Start of proof"));
   RichEditProofOutput->SetPlainText(QString());
   RichEditProofOutput->repaint();
-  StartProof(ProofKind::Command, std::move(request));
+  proofs_->Start(ProofController::Kind::Command, std::move(request));
   SetProofRunning(true);
 }
 
-void MainWindow::ProveAsYouTypeNow() {
-  if (!ProveAsYouType1->isChecked() || ProofRunning() || lineNumbersShown_ || PageControl1->isHidden()) return;
-  StartProof(ProofKind::AsYouType, RequestForText());
-  // A touch that runs long is left to the Prove command.
-  const quint64 job = proof_.job;
-  QTimer::singleShot(AsYouTypeTimeLimitMs, this, [this, job] {
-    if (proof_.job == job) runner_->Stop(job, AsYouTypeStopLine);
-  });
-}
-
-void MainWindow::StopClick() {
-  if (ProofRunning()) runner_->Stop(proof_.job);
-}
+void MainWindow::StopClick() { proofs_->Stop(); }
 
 void MainWindow::SetProofRunning(bool running) {
   const bool document = !PageControl1->isHidden();
@@ -570,16 +517,10 @@ void MainWindow::SetProofRunning(bool running) {
   SpeedButtonNew->setEnabled(!running);
   Open1->menuAction()->setEnabled(!running);
   SpeedButtonOpen->setEnabled(!running);
-  if (running) {
-    progressTimer_->start();
-  } else {
-    progressTimer_->stop();
-  }
 }
 
-void MainWindow::ShowProofProgress() {
-  if (!ProofRunning()) return;
-  const QString line = QStringLiteral("Changes rung so far: ") + QString::number(runner_->ChangesRung(proof_.job));
+void MainWindow::ShowProofProgress(qint64 changesRung) {
+  const QString line = QStringLiteral("Changes rung so far: ") + QString::number(changesRung);
   RemoveProofProgress();
   WriteMemo(line);
   progressLineShown_ = true;
@@ -594,33 +535,28 @@ void MainWindow::RemoveProofProgress() {
   progressLineShown_ = false;
 }
 
-void MainWindow::ProofFinished(quint64 job, std::shared_ptr<const ProofResult> result) {
-  if (job != proof_.job) return;
-  proof_.job = 0;
-  const bool command = proof_.kind == ProofKind::Command;
+void MainWindow::ProofFinished(ProofController::Kind kind, std::shared_ptr<const ProofResult> result, bool current) {
+  const bool command = kind == ProofController::Kind::Command;
   if (command) {
     RemoveProofProgress();
     SetProofRunning(false);
-    ShowProofResult(*result);
+    ShowProofResult(*result, true);
   } else {
     // Proved as the user types: nothing moves under the caret or the eye.
     const ViewState view = SaveViewState();
     SetOutputColour(WindowTextColour());
     ClearMemo();
     WriteMemo(QStringLiteral("Start of proof"));
-    ShowProofResult(*result);
+    ShowProofResult(*result, false);
     RestoreViewState(view);
   }
-  const bool current = edits_ == proof_.edits;
-  if (current) marks_->Show(result->diagnostics, proof_.encoding);
-  RefreshRows();
+  if (current) marks_->Show(result->diagnostics, proofs_->RunningEncoding());
+  shownRows_ = result->rows;
+  if (shownRows_) ShowRows(shownRows_);
   emit ProofShown();
-  // Typed while a proof ran: prove the newer text too.
-  if (!current && ProveAsYouType1->isChecked()) debounce_->start();
 }
 
-void MainWindow::ShowProofResult(const ProofResult& result) {
-  const bool command = proof_.kind == ProofKind::Command;
+void MainWindow::ShowProofResult(const ProofResult& result, bool command) {
   if (!result.progress.isEmpty()) WriteMemo(result.progress.join(QLatin1Char('\n')));
 
   if (result.crossCheck) {
@@ -654,7 +590,7 @@ void MainWindow::ShowProofResult(const ProofResult& result) {
                            : QStringLiteral("****** microSIRIL and TOLVERN DIFFER ******"));
   }
   // Typed while the proof ran: this output is not for the text now shown.
-  if (edits_ != proof_.edits) MarkOutputStale();
+  if (!proofs_->OutputCurrent()) MarkOutputStale();
 }
 
 MainWindow::ViewState MainWindow::SaveViewState() const {
@@ -699,10 +635,7 @@ void MainWindow::FormActivate() {
   if (!pendingFile_.isEmpty()) {
     const QString path = pendingFile_;
     pendingFile_.clear();
-    if (LoadFile(path)) {
-      ShowOpenedFile(path);
-      openDialog_.filterIndex = saveDialog_.filterIndex = StageFilterOf(path);
-    }
+    if (document_->OpenAtStart(path)) ShowOpenedFile(path);
   }
 }
 
@@ -714,6 +647,7 @@ void MainWindow::ApplySettings(const SettingsReading& reading) {
     else dialogs_.Error(this, title, text);
   }
   settings_ = reading.settings;
+  document_->SetWorkingFolder(QString::fromStdString(settings_.workingFolder));
   SIRIL1->setChecked(settings_.crossCheck);
   SIRIL1->setVisible(settings_.crossCheck);
   Method1->menuAction()->setVisible(settings_.methodMenuVisible);
@@ -728,121 +662,45 @@ void MainWindow::ApplySettings(const SettingsReading& reading) {
   SyntaxColours1->setChecked(settings_.syntaxColours);
   ProveAsYouType1->setChecked(settings_.proveAsYouType);
   UpdateColouring();
-  SetModified(false);
+  document_->SetModified(false);
 }
 
 void MainWindow::RestoreStartFolder() { QDir::setCurrent(startFolder_); }
 
 // ---------------------------------------------------------------- documents
 
-bool MainWindow::QuerySaveAFile() {
-  if (!Modified()) return true;
-  const Dialogs::Answer answer = dialogs_.Confirm(
-      this, QStringLiteral("Confirm"), QStringLiteral("Do you want to save changes to the file %1?").arg(fileName_));
-  switch (answer) {
-    case Dialogs::Answer::Cancel: return false;
-    case Dialogs::Answer::No: return true;
-    case Dialogs::Answer::Yes: break;
-  }
-  // A Save As left without saving counts as Cancel: the text is not lost.
-  return fileName_.isEmpty() ? SaveAs1Click() : Save1Click();
-}
-
 void MainWindow::RemoveLineNumbers() {
   if (lineNumbersShown_) ToggleLineNumbers(Qt::RightButton, Qt::NoModifier, false);
 }
 
-bool MainWindow::LoadFile(const QString& path) {
-  std::optional<DocumentText> read = ReadDocument(path);
-  if (!read) {
-    dialogs_.Error(this, QStringLiteral("TOLVERN"), QStringLiteral("Cannot open file ") + path + QLatin1Char('.'));
-    return false;
-  }
-  document_ = *read;
-  RichEditInput->SetPlainText(document_.text);
-  return true;
-}
-
 void MainWindow::ShowOpenedFile(const QString& path) {
-  fileName_ = path;
   ClearMemo();
   EnableDocumentCommands(true);
   PageControl1->setCurrentIndex(InputPage);
   WriteMemo(QStringLiteral("Opened file: ") + path);
   RichEditInput->setFocus();
-  SetModified(false);
-  SetCaption(path);
 }
 
 void MainWindow::OpenCompositionFile(int filterIndex) {
   if (ProofRunning()) return;
   RemoveLineNumbers();
   RestoreStartFolder();
-  if (Modified() && !QuerySaveAFile()) return;
-  openDialog_.filterIndex = filterIndex;
-  openDialog_.folder = QString::fromStdString(settings_.workingFolder);
-  const std::optional<FileChoice> choice = dialogs_.OpenFile(
-      this, {QStringLiteral("Open Composition File"), StageFilterNames(), filterIndex, openDialog_.folder, {}, {}});
-  if (!choice) return;
-  if (!LoadFile(choice->path)) return;
-  ShowOpenedFile(choice->path);
-  openDialog_.filterIndex = choice->filterIndex;
-  openDialog_.fileName = choice->path;
-  saveDialog_.filterIndex = choice->filterIndex;
-  saveDialog_.folder = openDialog_.folder;
+  if (document_->Open(filterIndex)) ShowOpenedFile(document_->FileName());
 }
 
 void MainWindow::SpeedButtonOpenClick() {
   RestoreStartFolder();
-  OpenCompositionFile(fileName_.isEmpty() ? AllFilter : openDialog_.filterIndex);
+  OpenCompositionFile(document_->OpenButtonFilter());
 }
 
-bool MainWindow::WriteFile(const QString& path) {
-  DocumentText written = document_;
-  written.text = QString::fromUtf8(RichEditInput->Utf8());
-  written.encoding = SavedEncoding(written.text, document_.encoding);
-  if (!WriteDocument(path, written)) {
-    dialogs_.Error(this, QStringLiteral("TOLVERN"), QStringLiteral("Cannot create file ") + path + QLatin1Char('.'));
-    return false;
-  }
-  document_.encoding = written.encoding;
-  return true;
-}
-
-bool MainWindow::Save1Click() {
-  if (fileName_.isEmpty()) return SaveAs1Click();
-  RemoveLineNumbers();
-  if (!WriteFile(fileName_)) return false;
-  SetModified(false);
-  WriteMemo(QStringLiteral("Saved file: ") + fileName_);
-  SetCaption(fileName_);
-  return true;
-}
+bool MainWindow::Save1Click() { return document_->Save(); }
 
 void MainWindow::SpeedButtonSaveClick() {
   RestoreStartFolder();
   Save1Click();
 }
 
-bool MainWindow::SaveAs1Click() {
-  RemoveLineNumbers();
-  const QString proposed = fileName_.isEmpty() ? QStringLiteral("NEW FILE") : fileName_;
-  if (saveDialog_.filterIndex == AllFilter) saveDialog_.filterIndex = OtherSirilFilter;
-  const std::optional<FileChoice> choice =
-      dialogs_.SaveFile(this, {QStringLiteral("Save As"), StageFilterNames(), saveDialog_.filterIndex,
-                               saveDialog_.folder, proposed, FilterExtension(OtherSirilFilter)});
-  if (!choice) return false;
-  saveDialog_.filterIndex = choice->filterIndex;
-  if (!WriteFile(choice->path)) return false;
-  fileName_ = choice->path;
-  WriteMemo(QStringLiteral("Saved file: ") + fileName_);
-  openDialog_.fileName = fileName_;
-  openDialog_.filterIndex = choice->filterIndex;
-  SetModified(false);
-  Save1->setEnabled(true);
-  SetCaption(fileName_);
-  return true;
-}
+bool MainWindow::SaveAs1Click() { return document_->SaveAs(); }
 
 // ---------------------------------------------------------------- other programs, printing, editing, help
 
@@ -876,42 +734,18 @@ void MainWindow::Print1Click() {
 void MainWindow::PrinterSetup1Click() { dialogs_.Print(this, printer_); }
 
 void MainWindow::Rows1Click() {
-  if (!rowsWindow_) {
-    rowsWindow_ = new RowsWindow(dialogs_, this);  // a window of its own
-  }
+  if (!rowsWindow_) rowsWindow_ = new RowsWindow(dialogs_, this);  // a window of its own
   rowsWindow_->show();
   rowsWindow_->raise();
   rowsWindow_->activateWindow();
-  RefreshRows();
+  if (shownRows_) ShowRows(shownRows_);
+  else proofs_->ProveRowsOfLastText(settings_.maxNumberBells);
 }
 
-void MainWindow::RefreshRows() {
-  if (!rowsWindow_ || !rowsWindow_->isVisible() || provedLines_.empty()) return;
-  StopRowsJob();
-  auto control = std::make_shared<JobControl>();
-  const quint64 id = ++rowsJobs_;
-  rowsJob_ = {QThread::create([this, id, control, lines = provedLines_, bells = settings_.maxNumberBells] {
-                std::shared_ptr<const RowsModel> model = CollectRows(lines, bells, &control->run);
-                QMetaObject::invokeMethod(
-                    this,
-                    [this, id, model] {
-                      if (id != rowsJob_.id) return;  // a newer proof's rows are on their way
-                      StopRowsJob();
-                      rowsWindow_->ShowRows(model);
-                      emit RowsShown();
-                    },
-                    Qt::QueuedConnection);
-              }),
-              control, id};
-  rowsJob_.thread->start();
-}
-
-void MainWindow::StopRowsJob() {
-  if (!rowsJob_.thread) return;
-  rowsJob_.control->Stop();
-  rowsJob_.thread->wait();
-  delete rowsJob_.thread;
-  rowsJob_.thread = nullptr;
+void MainWindow::ShowRows(std::shared_ptr<const RowsModel> rows) {
+  if (!rowsWindow_ || !rowsWindow_->isVisible()) return;
+  rowsWindow_->ShowRows(std::move(rows));
+  emit RowsShown();
 }
 
 void MainWindow::Del1Click() {
@@ -938,12 +772,11 @@ void MainWindow::ShowHelp(const QString& text) { dialogs_.Information(this, QStr
 // ---------------------------------------------------------------- closing
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (Modified() && !QuerySaveAFile()) {
+  if (Modified() && !document_->AskToSave()) {
     event->ignore();
     return;
   }
-  runner_->StopAllAndWait();
-  StopRowsJob();
+  proofs_->StopAll();
   if (rowsWindow_) rowsWindow_->close();
   event->accept();
 }

@@ -1,5 +1,6 @@
-// The window: menus, tool bar, the four pages and the progress memo. Each
-// command is a small method; proving, files and settings live elsewhere.
+// The window: menus, tool bar, the four pages and the progress memo, wired to
+// the document (files), the proof controller (proving) and the settings.
+// Each command is a small method that calls on them and shows the result.
 #pragma once
 
 #include <QMainWindow>
@@ -9,17 +10,15 @@
 
 #include <Qsci/qsciprinter.h>
 
-#include "settings_file.h"
 #include "dialogs.h"
-#include "documents.h"
-#include "proof_runner.h"
+#include "document.h"
+#include "proof_controller.h"
+#include "settings_file.h"
 
 class QAction;
 class QMenu;
 class QPlainTextEdit;
 class QTabWidget;
-class QThread;
-class QTimer;
 class QToolBar;
 
 namespace tolvern::app {
@@ -36,8 +35,6 @@ class MainWindow : public QMainWindow {
   explicit MainWindow(Dialogs& dialogs, QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  enum class ProofKind { Command, AsYouType };
-
   // The pages, in tab order.
   enum Page { InputPage = 0, ProofPage = 1, SirilPage = 2, TolvernPage = 3 };
 
@@ -46,10 +43,10 @@ class MainWindow : public QMainWindow {
   QPlainTextEdit* memo() const { return MemoProgress; }
   QTabWidget* pages() const { return PageControl1; }
   QStringList MemoLines() const;
-  bool Modified() const;
+  bool Modified() const { return document_->Modified(); }
   bool LineNumbersShown() const { return lineNumbersShown_; }
   // A proof of the Prove command is running (proofs as you type do not count).
-  bool ProofRunning() const { return proof_.job != 0 && proof_.kind == ProofKind::Command; }
+  bool ProofRunning() const { return proofs_->CommandRunning(); }
 
   // Reads TOLVERN.INI once, when the window is first shown or activated.
   void FormActivate();
@@ -79,7 +76,7 @@ class MainWindow : public QMainWindow {
 
   const AppSettings& settings() const { return settings_; }
   bool SettingsRead() const { return settingsRead_; }
-  QString FileName() const { return fileName_; }
+  QString FileName() const { return document_->FileName(); }
   QsciPrinter& printer() { return printer_; }
 
  signals:
@@ -104,15 +101,11 @@ class MainWindow : public QMainWindow {
 
   void ApplySettings(const SettingsReading& reading);
   void EnableDocumentCommands(bool withSave);
-  bool QuerySaveAFile();
-  bool LoadFile(const QString& path);
   void ShowOpenedFile(const QString& path);
-  bool WriteFile(const QString& path);
   void RemoveLineNumbers();
   void RestoreStartFolder();
   void ShowHelp(const QString& text);
   EditorPage* ActiveEditor() const;
-  void SetModified(bool modified);
   void SetCaption(const QString& path);
   void WriteMemo(const QString& line);
   void ClearMemo();
@@ -121,16 +114,15 @@ class MainWindow : public QMainWindow {
   void UpdateColouring();
   void MarkOutputStale();
   void SIRIL1Click();
-  void ShowProofProgress();
-  void ProofFinished(quint64 job, std::shared_ptr<const ProofResult> result);
-  void ShowProofResult(const ProofResult& result);
+  void ShowProofProgress(qint64 changesRung);
+  void ProofFinished(ProofController::Kind kind, std::shared_ptr<const ProofResult> result, bool current);
+  void ShowProofResult(const ProofResult& result, bool command);
   void GoToLineOfMessage(int line);
   void SetProofRunning(bool running);
   void SetOutputColour(const QColor& colour);
   void RemoveProofProgress();
   ProofRequest RequestForText() const;
-  void StartProof(ProofKind kind, ProofRequest request);
-  void ProveAsYouTypeNow();
+  void ShowRows(std::shared_ptr<const RowsModel> rows);
   struct ViewState {
     int firstLine[4] = {};
     int caretLine[4] = {};
@@ -201,52 +193,17 @@ class MainWindow : public QMainWindow {
   QString startFolder_;
   QString pendingFile_;
 
-  // The document: its file name (empty for a new one), how it is written
-  // back, and what the two file dialogs remember.
-  QString fileName_;
-  DocumentText document_ = NewDocument();
-  struct DialogState {
-    int filterIndex;
-    QString folder;
-    QString fileName;
-  };
-  DialogState openDialog_{1, {}, {}};
-  DialogState saveDialog_{13, {}, {}};
+  Document* document_ = nullptr;
   QsciPrinter printer_;
 
-  bool modified_ = false;
   bool lineNumbersShown_ = false;
   bool SuppressChangeTracking = false;
 
-  // The running proof, if any, and the edit it was started from: output for
-  // an older text is shown stale.
-  ProofRunner* runner_ = nullptr;
-  struct RunningProof {
-    quint64 job = 0;  // 0: none
-    ProofKind kind = ProofKind::Command;
-    quint64 edits = 0;  // the edit count of the text it proves
-    TextEncoding encoding = TextEncoding::Utf8;
-  };
-  RunningProof proof_;
-  quint64 edits_ = 0;
-  QTimer* debounce_ = nullptr;
+  ProofController* proofs_ = nullptr;
   DiagnosticMarks* marks_ = nullptr;
-
-  // The rows view, and the lines it was last drawn from; its rows are
-  // collected by a proof of their own, run only while the view is open.
-  void RefreshRows();
-  void StopRowsJob();
   RowsWindow* rowsWindow_ = nullptr;
-  std::vector<std::string> provedLines_;
-  struct RowsJob {
-    QThread* thread = nullptr;
-    std::shared_ptr<JobControl> control;
-    quint64 id = 0;
-  };
-  RowsJob rowsJob_;
-  quint64 rowsJobs_ = 0;
+  std::shared_ptr<const RowsModel> shownRows_;  // the rows of the last proof shown, when it kept them
   SirilLexer* lexer_ = nullptr;
-  QTimer* progressTimer_ = nullptr;
   bool progressLineShown_ = false;
 };
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "documents.h"
+#include "document_text.h"
 #include "outputs.h"
 
 namespace tolvern::app {

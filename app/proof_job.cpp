@@ -36,9 +36,21 @@ ProofResult RunProofJob(const ProofRequest& request, JobControl& control, const 
     outputs.ProgressOutput = &progress;
     outputs.ShowWarning = showWarning;
     outputs.Control = &control.run;
-    Engine engine(request.options, outputs);
+    RunOptions options = request.options;
+    std::shared_ptr<RowsModel> rows;
+    if (request.collectRows) {
+      // The rows view keeps at most its cap; the proof itself goes on.
+      rows = std::make_shared<RowsModel>();
+      outputs.Observer = rows.get();
+      options.MaxObservedRows = rows->RowCap();
+    }
+    Engine engine(options, outputs);
     result.run = engine.RunProof(request.lines);
     result.diagnostics = std::move(diagnostics.list);
+    if (rows) {
+      rows->Finish(result.run);
+      result.rows = std::move(rows);
+    }
   }
 
   if (request.crossCheck) {

@@ -11,9 +11,10 @@
 #include <vector>
 
 #include "cross_check.h"
-#include "documents.h"
-#include "page_text.h"
+#include "document_text.h"
 #include "engine.h"
+#include "page_text.h"
+#include "rows_model.h"
 
 namespace tolvern::app {
 
@@ -24,6 +25,8 @@ struct ProofRequest {
   std::optional<CrossCheckSetup> crossCheck;
   QByteArray crossCheckInput;  // the text as Save writes it
   size_t pageLineLimit = DefaultPageLineLimit;
+  // The rows view is open: the proof also keeps its rows for it.
+  bool collectRows = false;
 };
 
 struct ProofResult {
@@ -35,6 +38,7 @@ struct ProofResult {
   DisplayText siril;
   bool agree = false;
   std::vector<Diagnostic> diagnostics;  // every error and warning, with its line
+  std::shared_ptr<const RowsModel> rows;  // when collected
 };
 
 inline constexpr const char* UserStopLine = "Proof stopped by the user";

@@ -53,10 +53,11 @@ case "${1:-build}" in
   test)
     build_site
     APT_OPTIONS=--no-install-recommends ensure_packages chromium
-    exec node --test tests/web/
+    exec node --test tests/web/*_test.mjs
     ;;
   bench)
     build_site
+    ensure_build_tools
     build_tree build -DCMAKE_BUILD_TYPE=Release
     exec node bench/web_bench.mjs
     ;;

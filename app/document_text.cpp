@@ -1,4 +1,4 @@
-#include "documents.h"
+#include "document_text.h"
 
 #include <QByteArray>
 #include <QFile>

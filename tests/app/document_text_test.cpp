@@ -1,4 +1,4 @@
-#include "documents.h"
+#include "document_text.h"
 #include "stage_filters.h"
 
 #include <gtest/gtest.h>
