@@ -1,6 +1,7 @@
 #include "page_text.h"
 
 #include "document_text.h"
+#include "text_encoding.h"
 
 namespace tolvern::app {
 
@@ -30,57 +31,6 @@ std::string MemoLimitStopLine(size_t limit) {
   return "Proof stopped: the progress lines reached " + std::to_string(limit);
 }
 
-namespace {
-
-bool IsValidUtf8(std::string_view bytes) {
-  size_t i = 0;
-  const size_t n = bytes.size();
-  while (i < n) {
-    const auto c = static_cast<unsigned char>(bytes[i]);
-    if (c < 0x80) {
-      ++i;
-      continue;
-    }
-    size_t extra;
-    uint32_t code;
-    if ((c & 0xE0) == 0xC0) extra = 1, code = c & 0x1F;
-    else if ((c & 0xF0) == 0xE0) extra = 2, code = c & 0x0F;
-    else if ((c & 0xF8) == 0xF0) extra = 3, code = c & 0x07;
-    else return false;
-    if (i + extra >= n) return false;
-    for (size_t k = 1; k <= extra; ++k) {
-      const auto d = static_cast<unsigned char>(bytes[i + k]);
-      if ((d & 0xC0) != 0x80) return false;
-      code = (code << 6) | (d & 0x3F);
-    }
-    // Overlong forms, surrogates and values past Unicode are not UTF-8.
-    static constexpr uint32_t least[] = {0, 0x80, 0x800, 0x10000};
-    if (code < least[extra] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
-    i += extra + 1;
-  }
-  return true;
-}
-
-bool IsAscii(std::string_view bytes) {
-  for (const char c : bytes)
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
-  return true;
-}
-
-void AppendLatin1AsUtf8(std::string& out, std::string_view bytes) {
-  for (const char c : bytes) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b < 0x80) {
-      out.push_back(c);
-    } else {
-      out.push_back(static_cast<char>(0xC0 | (b >> 6)));
-      out.push_back(static_cast<char>(0x80 | (b & 0x3F)));
-    }
-  }
-}
-
-}  // namespace
-
 void TakeOutUnderlineMarkers(std::string& line, size_t base, std::vector<Stretch>& stretches) {
   // Each search starts again from the front of the line as it now stands.
   size_t first = line.find(UnderlineMarker);
@@ -109,18 +59,13 @@ DisplayText MakeDisplayText(const std::string& lines, TextEncoding encoding, boo
     const std::string_view bytes(lines.data() + start, end - start);
     if (display.lines > 0) out.push_back('\n');
     ++display.lines;
-    const bool plain = IsAscii(bytes);
-    const bool asLatin1 = !plain && (encoding == TextEncoding::Latin1 || !IsValidUtf8(bytes));
     if (underline && bytes.find(UnderlineMarker) != std::string_view::npos) {
       line.clear();
-      if (asLatin1) AppendLatin1AsUtf8(line, bytes);
-      else line.assign(bytes);
+      AppendLineAsUtf8(line, bytes, encoding);
       TakeOutUnderlineMarkers(line, out.size(), display.underlined);
       out += line;
-    } else if (asLatin1) {
-      AppendLatin1AsUtf8(out, bytes);
     } else {
-      out.append(bytes);
+      AppendLineAsUtf8(out, bytes, encoding);
     }
     start = end + 1;
   }

@@ -12,6 +12,7 @@
 #include "composition_file.h"
 #include "settings_file.h"
 #include "engine.h"
+#include "json_writer.h"
 #include "stages.h"
 
 namespace tolvern {
@@ -21,6 +22,8 @@ namespace {
 constexpr const char* CheckUsage =
     "usage: tolvern check [options] FILE...   proves every FILE, one engine per core\n"
     "  --jobs N, -j N       prove N files at a time (default: one per core)\n"
+    "  --json               one JSON object a line instead:\n"
+    "                       {\"file\", \"verdict\", \"changes\", \"message\"} (message: null when none)\n"
     "  --max-bells N        largest stage accepted, 12 to 16 (default: MaxNumberBells\n"
     "                       in TOLVERN.INI in the current folder, else 12)\n"
     "  --max-changes N      stop each touch in order after N changes (default: no limit)\n"
@@ -100,12 +103,25 @@ std::string CheckLine(const CheckedFile& file) {
   return line;
 }
 
+void WriteCheckJson(std::ostream& out, const CheckedFile& file) {
+  JsonWriter json(out);
+  json.BeginObject();
+  json.Key("file").String(file.path);
+  json.Key("verdict").String(file.verdict);
+  json.Key("changes").Int(file.changes);
+  json.Key("message");
+  if (file.firstError.empty()) json.Null();
+  else json.String(file.firstError);
+  json.EndObject();
+}
+
 int RunCheck(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
   CheckOptions options;
   std::vector<std::string> paths;
   bool optionsEnded = false;
   bool anyFile = false;
   bool maxBellsGiven = false;
+  bool asJson = false;
   for (size_t i = 0; i < arguments.size(); ++i) {
     const std::string& arg = arguments[i];
     const auto value = [&]() -> std::optional<long long> {
@@ -119,6 +135,8 @@ int RunCheck(const std::vector<std::string>& arguments, std::ostream& out, std::
       const auto n = value();
       if (!n || *n < 1 || *n > 1024) return UsageError(err, "--jobs needs a number of threads from 1 to 1024");
       options.jobs = static_cast<unsigned>(*n);
+    } else if (!optionsEnded && arg == "--json") {
+      asJson = true;
     } else if (!optionsEnded && arg == "--max-bells") {
       const auto n = value();
       if (!n) return UsageError(err, "--max-bells needs a number");
@@ -190,7 +208,9 @@ int RunCheck(const std::vector<std::string>& arguments, std::ostream& out, std::
       file = std::move(results[i]);
     }
     if (file.verdict != "true") allTrue = false;
-    out << CheckLine(file) << '\n';
+    if (asJson) WriteCheckJson(out, file);
+    else out << CheckLine(file);
+    out << '\n';
   }
   for (std::thread& worker : workers) worker.join();
   out.flush();

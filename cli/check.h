@@ -33,6 +33,10 @@ CheckedFile CheckFile(const std::string& path, const CheckOptions& options);
 // "FILE: VERDICT, N changes" and, when there is one, ": FIRST ERROR".
 std::string CheckLine(const CheckedFile& file);
 
+// The same as one line of JSON (no line end): {"file", "verdict", "changes",
+// "message"}, message null when there is none.
+void WriteCheckJson(std::ostream& out, const CheckedFile& file);
+
 // Runs the command on its arguments (those after "check"); returns the exit
 // status: 0 when every file is true, 1 otherwise, 3 for a usage error.
 int RunCheck(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);

@@ -17,7 +17,9 @@
 #include "composition_file.h"
 #include "file_sink.h"
 #include "engine.h"
+#include "result_json.h"
 #include "settings_file.h"
+#include "text_encoding.h"
 
 namespace tolvern {
 
@@ -28,6 +30,9 @@ constexpr const char* Usage =
     "  --proof PATH         write the proof page (default: standard output)\n"
     "  --compatible PATH    write the compatible page (default: not written)\n"
     "  --progress PATH      write the progress lines (default: standard error)\n"
+    "  --json               write the result as one JSON object to standard output: the\n"
+    "                       verdict, pages, diagnostics and tables (pages go elsewhere\n"
+    "                       only where --proof, --compatible or --progress name a path)\n"
     "  --debug LIST         comma-separated subset of parse,symtab,proof\n"
     "  --no-music           leave out the music table\n"
     "  --no-work            leave out the lead and place-bell tables\n"
@@ -36,12 +41,13 @@ constexpr const char* Usage =
     "  --max-changes N      stop the touch in order after N changes (default: no limit)\n"
     "  --max-idle N         stop the touch in order after N steps of work with no change\n"
     "                       rung (default 2000000; 0: no limit)\n"
-    "       tolvern check [--jobs N] [--max-bells N] [--max-changes N] FILE...\n"
+    "       tolvern check [--json] [--jobs N] [--max-bells N] [--max-changes N] FILE...\n"
     "                            prove many files on all cores; a FOLDER stands for its\n"
     "                            composition files. One line per file, in order:\n"
     "                            FILE: VERDICT, N changes[: FIRST ERROR]\n"
     "                            VERDICT: true, false, not round, errors or stopped\n"
-    "                            (exit 0 when every file is true, 1 otherwise)\n"
+    "                            (exit 0 when every file is true, 1 otherwise);\n"
+    "                            --json: one JSON object a line instead\n"
     "       tolvern draw FILE -o OUT.svg|OUT.png|OUT.pdf [--bells LIST] [--columns N] [--max-bells N]\n"
     "       tolvern draw FILE --view [--max-bells N]\n"
     "                            draw the rows, leads side by side, with lines through\n"
@@ -62,10 +68,26 @@ int UsageError(const std::string& message) {
 struct ProveOptions {
   std::string file;
   std::string proofPath = "-";
+  bool proofGiven = false;
   std::string compatiblePath;
   std::string progressPath;
   RunOptions run;
   bool maxBellsGiven = false;
+  bool json = false;
+};
+
+// A page written both into the JSON object and to a path of its own.
+class TeeSink : public LineSink {
+ public:
+  TeeSink(LineSink* first, LineSink* second) : first_(first), second_(second) {}
+  void Append(std::string_view line) override {
+    first_->Append(line);
+    second_->Append(line);
+  }
+
+ private:
+  LineSink* first_;
+  LineSink* second_;
 };
 
 // Fills `options`; returns an error message, empty when the arguments are good.
@@ -81,6 +103,7 @@ std::string ParseProveArguments(const std::vector<std::string>& args, ProveOptio
     std::string v;
     if (arg == "--proof") {
       if (!value(options.proofPath)) return "--proof needs a PATH";
+      options.proofGiven = true;
     } else if (arg == "--compatible") {
       if (!value(options.compatiblePath)) return "--compatible needs a PATH";
     } else if (arg == "--progress") {
@@ -95,6 +118,8 @@ std::string ParseProveArguments(const std::vector<std::string>& args, ProveOptio
         else if (item == "proof") options.run.DebugProof = true;
         else return "unknown --debug item '" + item + "' (use parse, symtab, proof)";
       }
+    } else if (arg == "--json") {
+      options.json = true;
     } else if (arg == "--no-music") {
       options.run.ShowMusic = false;
     } else if (arg == "--no-work") {
@@ -147,23 +172,53 @@ int Prove(const std::vector<std::string>& args) {
     return ExitUsage;
   }
 
+  if (options.json) {
+    // The proof page goes to standard output only when no JSON does.
+    if (!options.proofGiven) options.proofPath.clear();
+    for (const std::string* path : {&options.proofPath, &options.compatiblePath, &options.progressPath})
+      if (*path == "-") return UsageError("with --json standard output holds the JSON: name a file for the page");
+  }
+
   FileSink proof, compatible, progress;
   const auto cannotWrite = [](const std::string& path) {
     std::cerr << "tolvern: cannot write file " << path << "\n";
     return ExitUsage;
   };
-  if (!proof.Open(options.proofPath)) return cannotWrite(options.proofPath);
+  if (!options.proofPath.empty() && !proof.Open(options.proofPath)) return cannotWrite(options.proofPath);
   if (!options.compatiblePath.empty() && !compatible.Open(options.compatiblePath))
     return cannotWrite(options.compatiblePath);
-  if (options.progressPath.empty()) progress.OpenStandardError();
-  else if (!progress.Open(options.progressPath)) return cannotWrite(options.progressPath);
+  if (!options.progressPath.empty()) {
+    if (!progress.Open(options.progressPath)) return cannotWrite(options.progressPath);
+  } else if (!options.json) {
+    progress.OpenStandardError();
+  }
 
   RunOutputs outputs;
-  outputs.ProofOutput = &proof;
-  outputs.CompatibleOutput = options.compatiblePath.empty() ? nullptr : &compatible;
-  outputs.ProgressOutput = &progress;
-  Engine engine(options.run, outputs);
-  const RunResult result = engine.RunProof(lines);
+  const auto bound = [](const std::string& path, FileSink& sink) { return path.empty() ? nullptr : &sink; };
+  outputs.ProofOutput = bound(options.proofPath, proof);
+  outputs.CompatibleOutput = bound(options.compatiblePath, compatible);
+  outputs.ProgressOutput = options.progressPath.empty() && options.json ? nullptr : &progress;
+  RunResult result;
+  if (options.json) {
+    // The object goes to standard output; a page named a path goes there too.
+    ResultJson json(std::cout, EncodingOfLines(lines));
+    RunOutputs both = outputs;
+    json.Bind(both);
+    TeeSink proofTee(both.ProofOutput, outputs.ProofOutput), compatibleTee(both.CompatibleOutput, outputs.CompatibleOutput),
+        progressTee(both.ProgressOutput, outputs.ProgressOutput);
+    if (outputs.ProofOutput) both.ProofOutput = &proofTee;
+    if (outputs.CompatibleOutput) both.CompatibleOutput = &compatibleTee;
+    if (outputs.ProgressOutput) both.ProgressOutput = &progressTee;
+    result = Engine(options.run, both).RunProof(lines);
+    json.Finish(result);
+    std::cout << '\n';
+    if (!std::cout.flush()) {
+      std::cerr << "tolvern: cannot write standard output\n";
+      return ExitUsage;
+    }
+  } else {
+    result = Engine(options.run, outputs).RunProof(lines);
+  }
 
   bool written = true;
   for (FileSink* sink : {&proof, &compatible, &progress})

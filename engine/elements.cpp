@@ -70,7 +70,9 @@ void TextStore::NewBlock(size_t atLeast) {
     return;
   }
   const size_t bytes = std::max(atLeast, BlockBytes);
-  Block block{std::make_unique_for_overwrite<char[]>(bytes), bytes};
+  // Left uninitialised, as make_unique_for_overwrite would (not every
+  // standard library has it yet: WebAssembly's libc++ does not).
+  Block block{std::unique_ptr<char[]>(new char[bytes]), bytes};
   next_ = block.bytes.get();
   left_ = bytes;
   if (inUse_ < blocks_.size()) {

@@ -18,7 +18,8 @@ namespace tolvern {
 // What the prover does with a body element; fixed when the element is made.
 enum class ElementKind : uint8_t { Definition, Reference, Change, String, Marker, Null, Other };
 
-// 64 bytes: a body of changes is walked one cache line an element.
+// 64 bytes with 8-byte pointers: a body of changes is walked one cache line
+// an element (less with 4-byte ones, as in WebAssembly).
 struct TCompElement {
   std::string_view Text;  // held by the definition table's text store
   TCompElement* Next = nullptr;
@@ -30,7 +31,8 @@ struct TCompElement {
   ElementKind Kind = ElementKind::Other;
   ChangePermutation Permutation{};  // a change's mask, made ready to ring
 };
-static_assert(sizeof(TCompElement) == 64);
+static_assert(sizeof(TCompElement) == 64 || sizeof(void*) != 8);
+static_assert(sizeof(TCompElement) <= 64);
 static_assert(std::is_trivially_destructible_v<TCompElement>, "records are released without running destructors");
 
 // Kind of a body element, told by its link and the first character of Text.

@@ -32,6 +32,8 @@ RunResult Engine::RunProof(std::span<const std::string> lines) {
       result.stopLine = prover_.StopLine;
       result.changes = prover_.ChangeCount;
       result.duplicates = prover_.DuplicateCount;
+      result.music = std::move(prover_.MusicTable);
+      result.methods = std::move(prover_.MethodTable);
     } else {
       AppendLine(Outputs.ProgressOutput, "Errors found; failed to generate composition");
     }

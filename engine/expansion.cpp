@@ -174,6 +174,8 @@ void Prover::ProveTouch(const TCompElement* composition, const PredefinedNames& 
   RowTable.Clear(expected, outputs_.Control ? uint64_t{3} << 20 : expected);
   Leads.Reset();
   Music.Reset();
+  MusicTable.clear();
+  MethodTable.clear();
   if (stage_ >= 6) Music.BuildMusicPatterns(names_.PredefinedMusic, stage_, diagnostics_);
   musicFilter_ = Music.Filter();
   if (!options_.ShowMusic || !Music.Counting()) musicFilter_.keys.fill(0);

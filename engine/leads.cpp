@@ -1,6 +1,6 @@
 #include "leads.h"
 
-#include <array>
+#include <algorithm>
 #include <unordered_map>
 
 #include "parser.h"
@@ -57,19 +57,10 @@ void LeadList::CloseLastLead(int64_t changeCount) {
   if (!records_.empty()) records_.back().LeadChanges = changeCount - LeadStartChange;
 }
 
-void LeadList::WriteSection(LineSink* proof, int stage) {
-  AppendLine(proof, "");
-  AppendLine(proof, "");
-  AppendLine(proof, "NumberLeads=" + std::to_string(LeadCount));
-
+std::vector<MethodWork> LeadList::Table(int stage) const {
   // Groups in the order of their newest lead, each under its newest marker.
-  struct Group {
-    const TLeadHead* newest;
-    int64_t leads = 0;
-    int64_t changes = 0;
-    std::array<std::array<int64_t, 16>, 16> placeBells{};
-  };
-  std::vector<Group> groups;
+  const size_t bells = static_cast<size_t>(std::clamp(stage, 0, MaxStage));
+  std::vector<MethodWork> groups;
   std::unordered_map<std::string, size_t> groupOf;
   // Markers are few texts met many times: look each text up once (a marker's
   // text is where the table holds it).
@@ -78,21 +69,32 @@ void LeadList::WriteSection(LineSink* proof, int stage) {
     auto known = groupOfText.find(record->Method.data());
     if (known == groupOfText.end()) {
       const auto [found, added] = groupOf.emplace(UpperCaseAscii(record->Method), groups.size());
-      if (added) groups.push_back(Group{&*record});
+      if (added) {
+        MethodWork group;
+        group.name = std::string(record->Method);
+        group.placeBells.assign(bells, std::vector<int64_t>(bells, 0));
+        groups.push_back(std::move(group));
+      }
       known = groupOfText.emplace(record->Method.data(), found->second).first;
     }
-    Group& group = groups[known->second];
+    MethodWork& group = groups[known->second];
     group.leads += record->Leads;
     group.changes += record->LeadChanges;
-    for (int p = 0; p < stage && p < MaxStage; ++p)
-      group.placeBells[record->LeadHeadRow.bell[static_cast<size_t>(p)]][static_cast<size_t>(p)] += record->Leads;
+    for (size_t p = 0; p < bells; ++p) group.placeBells[record->LeadHeadRow.bell[p]][p] += record->Leads;
   }
+  return groups;
+}
 
-  for (const Group& group : groups) {
+void LeadList::WriteSection(LineSink* proof, int stage, const std::vector<MethodWork>& table) {
+  AppendLine(proof, "");
+  AppendLine(proof, "");
+  AppendLine(proof, "NumberLeads=" + std::to_string(LeadCount));
+
+  for (const MethodWork& group : table) {
     AppendLine(proof, "");
     AppendLine(proof, "");
-    AppendLine(proof, std::string(group.newest->Method) + "  " + std::to_string(group.leads) + " lead" +
-                          (group.leads > 1 ? "s" : "") + "   " + std::to_string(group.changes) + " changes");
+    AppendLine(proof, group.name + "  " + std::to_string(group.leads) + " lead" + (group.leads > 1 ? "s" : "") +
+                          "   " + std::to_string(group.changes) + " changes");
     AppendLine(proof, "");
     std::string heading = "     ";
     for (int p = 1; p <= stage; ++p) heading += std::string(" ") + BellSymbol(p) + "pb";
@@ -100,7 +102,8 @@ void LeadList::WriteSection(LineSink* proof, int stage) {
     for (int b = 1; b <= stage; ++b) {
       std::string line = std::string("  ") + BellSymbol(b) + ":";
       for (int p = 1; p <= stage; ++p) {
-        const int64_t count = group.placeBells[static_cast<size_t>(b - 1)][static_cast<size_t>(p - 1)];
+        const size_t bell = static_cast<size_t>(b - 1), place = static_cast<size_t>(p - 1);
+        const int64_t count = bell < group.placeBells.size() ? group.placeBells[bell][place] : 0;
         line += RightJustify(count == 0 ? std::string("-") : std::to_string(count));
       }
       AppendLine(proof, line);

@@ -8,6 +8,7 @@
 
 #include "outputs.h"
 #include "rows.h"
+#include "run_result.h"
 
 namespace tolvern {
 
@@ -27,7 +28,10 @@ class LeadList {
   void MarkLeadHead(std::string_view method, const TRow& row, int64_t changeCount);
   // Closes the last lead at the end of the touch.
   void CloseLastLead(int64_t changeCount);
-  void WriteSection(LineSink* proof, int stage);
+  // The methods, in the order of their newest lead, each under its newest marker.
+  std::vector<MethodWork> Table(int stage) const;
+  // Writes the lead section of `table` and forgets the markers.
+  void WriteSection(LineSink* proof, int stage, const std::vector<MethodWork>& table);
 
   bool Empty() const { return records_.empty(); }
   int64_t LeadCount = 0;

@@ -218,8 +218,39 @@ void MusicAnalysis::CollectCounts() {
   }
 }
 
-void MusicAnalysis::WriteSection(LineSink* proof) {
+std::vector<MusicCount> MusicAnalysis::Table() {
   CollectCounts();
+  std::vector<PatternRow> cru;
+  for (std::string_view text : CruPatterns) cru.push_back(RowFromText(text, stage_));
+  std::vector<PatternRow> comb;
+  if (stage_ == 10)
+    for (std::string_view text : Comb7890Patterns) comb.push_back(RowFromText(text, stage_));
+
+  std::vector<MusicCount> table;
+  MusicCount cruCount{"CRU"}, combCount{"Comb 7890s"};
+  for (const MusicPattern& pattern : patterns_) {
+    for (const PatternRow& row : cru)
+      if (row == pattern.text) {
+        cruCount.odd += pattern.OddCount;
+        cruCount.even += pattern.EvenCount;
+      }
+    for (const PatternRow& row : comb)
+      if (row == pattern.text) {
+        combCount.odd += pattern.OddCount;
+        combCount.even += pattern.EvenCount;
+      }
+    if (pattern.isVoid) continue;
+    std::string label(pattern.text.data(), static_cast<size_t>(stage_));
+    for (char& c : label)
+      if (c == '-') c = 'x';
+    table.push_back({std::move(label), pattern.OddCount, pattern.EvenCount});
+  }
+  if (DefaultMusicSet) table.push_back(std::move(cruCount));
+  if (Comb7890Set) table.push_back(std::move(combCount));
+  return table;
+}
+
+void MusicAnalysis::WriteSection(LineSink* proof, const std::vector<MusicCount>& table) const {
   const size_t stage = static_cast<size_t>(stage_);
   const auto countLine = [](std::string label, int64_t odd, int64_t even) {
     return label + " = " + RightJustify(std::to_string(odd)) + "  +  " + RightJustify(std::to_string(even)) +
@@ -233,40 +264,16 @@ void MusicAnalysis::WriteSection(LineSink* proof) {
   AppendLine(proof, std::string(stage, ' ') + "     Odd     Even      Total");
   AppendLine(proof, "");
 
-  std::vector<PatternRow> cru;
-  for (std::string_view text : CruPatterns) cru.push_back(RowFromText(text, stage_));
-  std::vector<PatternRow> comb;
-  if (stage_ == 10)
-    for (std::string_view text : Comb7890Patterns) comb.push_back(RowFromText(text, stage_));
-
-  int64_t cruOdd = 0, cruEven = 0, combOdd = 0, combEven = 0;
-  for (const MusicPattern& pattern : patterns_) {
-    for (const PatternRow& row : cru)
-      if (row == pattern.text) {
-        cruOdd += pattern.OddCount;
-        cruEven += pattern.EvenCount;
-      }
-    for (const PatternRow& row : comb)
-      if (row == pattern.text) {
-        combOdd += pattern.OddCount;
-        combEven += pattern.EvenCount;
-      }
-    if (pattern.isVoid) continue;
-    std::string label(pattern.text.data(), stage);
-    for (char& c : label)
-      if (c == '-') c = 'x';
-    AppendLine(proof, countLine(label, pattern.OddCount, pattern.EvenCount));
-  }
-
-  if (DefaultMusicSet) {
-    AppendLine(proof, "");
-    std::string label = "CRU";
-    if (label.size() < stage) label.resize(stage, ' ');
-    AppendLine(proof, countLine(label, cruOdd, cruEven));
-  }
-  if (Comb7890Set) {
-    AppendLine(proof, "");
-    AppendLine(proof, countLine("Comb 7890s", combOdd, combEven));
+  // The patterns, then CRU and the combination 7890s, each after a blank line.
+  const size_t totals = (DefaultMusicSet ? 1 : 0) + (Comb7890Set ? 1 : 0);
+  for (size_t i = 0; i < table.size(); ++i) {
+    const MusicCount& count = table[i];
+    std::string label = count.pattern;
+    if (i + totals >= table.size()) {
+      AppendLine(proof, "");
+      if (label == "CRU" && label.size() < stage) label.resize(stage, ' ');
+    }
+    AppendLine(proof, countLine(std::move(label), count.odd, count.even));
   }
 }
 

@@ -10,6 +10,7 @@
 #include "diagnostics.h"
 #include "elements.h"
 #include "rows.h"
+#include "run_result.h"
 
 namespace tolvern {
 
@@ -62,8 +63,10 @@ class MusicAnalysis {
   // front end that marks music rows, not on the path of a plain proof.
   void MatchingPatterns(uint64_t packedRow, std::vector<std::string_view>& texts) const;
 
-  // Writes the "Touch contains:" section.
-  void WriteSection(LineSink* proof);
+  // The table's lines, in the order the section shows them.
+  std::vector<MusicCount> Table();
+  // Writes the "Touch contains:" section of `table`.
+  void WriteSection(LineSink* proof, const std::vector<MusicCount>& table) const;
 
   size_t MusicPatternCount() const { return patterns_.size(); }
   bool DefaultMusicSet = false;

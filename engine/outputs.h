@@ -95,8 +95,18 @@ class RunControl {
     return line_;
   }
 
-  void PublishChanges(int64_t changes) { changes_.store(changes, std::memory_order_relaxed); }
+  void PublishChanges(int64_t changes) {
+    changes_.store(changes, std::memory_order_relaxed);
+    if ((changes & (WatchInterval - 1)) == 0 && Watch) [[unlikely]]
+      Watch(*this, changes);
+  }
   int64_t ChangesRung() const { return changes_.load(std::memory_order_relaxed); }
+
+  // Called on the proof's own thread every WatchInterval changes, for a front
+  // end with no other thread to watch from (a browser's worker): it may show
+  // the count and request a stop. Set before the run.
+  static constexpr int64_t WatchInterval = 1 << 16;
+  std::function<void(RunControl&, int64_t changes)> Watch;
 
  private:
   std::atomic<bool> stop_{false};

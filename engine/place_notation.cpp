@@ -91,7 +91,7 @@ bool Parser::ScanPlainNotation(Statement& s) {
   // record being written stays where it is.
   if (plainRoom_ < end - s.pos) {
     plainRoom_ = std::max(end - s.pos, 2 * plainRoom_);
-    plainRecords_ = std::make_unique_for_overwrite<PlainRecord[]>(plainRoom_);
+    plainRecords_ = std::unique_ptr<PlainRecord[]>(new PlainRecord[plainRoom_]);  // uninitialised
   }
   PlainRecord* const first = plainRecords_.get();
   PlainRecord* record = first;  // the segment being read

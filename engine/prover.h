@@ -48,6 +48,9 @@ class Prover {
 
   MusicAnalysis Music;
   LeadList Leads;
+  // The report's tables as data; empty when the report leaves them out.
+  std::vector<MusicCount> MusicTable;
+  std::vector<MethodWork> MethodTable;
 
   std::string ProofLine;
   std::string CompatibleLine;

@@ -10,8 +10,14 @@ std::string RightJustify(const std::string& text, size_t width) {
 void Prover::WriteReport() {
   AppendLine(outputs_.ProgressOutput, "Number changes generated=" + std::to_string(ChangeCount));
   if (!RowEventHalt && !Stopped && RowTally[1] > 0) WriteRepetitionBlock();
-  if (options_.ShowMusic && Music.MusicPatternCount() > 0) Music.WriteSection(outputs_.ProofOutput);
-  if (options_.ShowWorkDone && !Leads.Empty()) Leads.WriteSection(outputs_.ProofOutput, stage_);
+  if (options_.ShowMusic && Music.MusicPatternCount() > 0) {
+    MusicTable = Music.Table();
+    Music.WriteSection(outputs_.ProofOutput, MusicTable);
+  }
+  if (options_.ShowWorkDone && !Leads.Empty()) {
+    MethodTable = Leads.Table(stage_);
+    Leads.WriteSection(outputs_.ProofOutput, stage_, MethodTable);
+  }
 }
 
 void Prover::WriteRepetitionBlock() {

@@ -24,14 +24,13 @@ size_t CapacityFor(uint64_t rows, size_t most) {
   while (capacity < most && capacity / 4 * 3 < rows) capacity *= 2;
   return capacity;
 }
-constexpr size_t HugePage = size_t{2} << 20;
-
 // Zero-filled memory for `bytes`. A large table comes straight from the
 // system, already zero and put on 2 MiB pages where the system allows it:
 // each 4 KiB page touched for the first time costs a fault, and clearing the
 // table again would only repeat what the system did.
 void* ZeroedMemory(size_t bytes, bool& mapped) {
 #if defined(__linux__)
+  constexpr size_t HugePage = size_t{2} << 20;
   if (bytes >= HugePage) {
     // Over-allocate so that the table can start on a 2 MiB boundary.
     const size_t span = bytes + HugePage;

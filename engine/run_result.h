@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "outputs.h"
 
@@ -22,6 +23,23 @@ enum class ProofOutcome {
   Stopped,      // stopped in order by a limit, or by a failure: no verdict
 };
 
+// A line of the music table: a pattern as the table shows it ('x' for any
+// bell), or CRU or "Comb 7890s", and its rows at odd and even changes.
+struct MusicCount {
+  std::string pattern;
+  int64_t odd = 0;
+  int64_t even = 0;
+};
+
+// A method's line of the lead tables: its marker, leads and changes, and how
+// often each bell rang the work of each place bell ([bell][place], 0-based).
+struct MethodWork {
+  std::string name;
+  int64_t leads = 0;
+  int64_t changes = 0;
+  std::vector<std::vector<int64_t>> placeBells;
+};
+
 struct RunResult {
   ProofOutcome outcome = ProofOutcome::Refused;
   int64_t changes = 0;
@@ -30,6 +48,10 @@ struct RunResult {
   int64_t diagnostics = 0;  // errors counted and warnings given
   std::optional<Diagnostic> firstError;
   std::string stopLine;  // what a stopped touch wrote; empty otherwise
+  // The music table and the lead tables, as the proof page shows them;
+  // empty when the options or the touch leave them out.
+  std::vector<MusicCount> music;
+  std::vector<MethodWork> methods;
 };
 
 // The verdict in a word, as `tolvern check` prints it: "true", "false",

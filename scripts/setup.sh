@@ -3,7 +3,8 @@
 
 TOLVERN_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-# Installs the Debian packages given that are not yet installed.
+# Installs the Debian packages given that are not yet installed
+# (APT_OPTIONS, e.g. --no-install-recommends, goes to apt-get install).
 ensure_packages() {
   local missing=()
   local pkg
@@ -15,7 +16,8 @@ ensure_packages() {
   local sudo=""
   [ "$(id -u)" -ne 0 ] && command -v sudo >/dev/null && sudo="sudo"
   $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >&2
+  # shellcheck disable=SC2086
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq ${APT_OPTIONS:-} "${missing[@]}" >&2
 }
 
 ensure_build_tools() {

@@ -176,3 +176,19 @@ TEST_F(Check, TheCommandLineRunsItWithItsExitStatus) {
 }
 
 }  // namespace
+
+TEST(CheckJson, OneObjectALineWithMessageOrNull) {
+  const struct {
+    tolvern::CheckedFile file;
+    const char* json;
+  } cases[] = {
+      {{"a.maj", "true", 5056, ""}, R"({"file":"a.maj","verdict":"true","changes":5056,"message":null})"},
+      {{"caf\xe9.min", "errors", 0, "Undefined name in line 4 is [\"B\"]"},
+       "{\"file\":\"caf\xc3\xa9.min\",\"verdict\":\"errors\",\"changes\":0,\"message\":\"Undefined name in line 4 is [\\\"B\\\"]\"}"},
+  };
+  for (const auto& c : cases) {
+    std::ostringstream out;
+    tolvern::WriteCheckJson(out, c.file);
+    EXPECT_EQ(out.str(), c.json);
+  }
+}

@@ -1,0 +1,202 @@
+// The engine in WebAssembly, behind embind: one proof a call, its result as
+// the JSON object of `tolvern prove --json` (the same serialiser), and for the
+// page its lines as they come, a count of the changes rung, and the rows.
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine.h"
+#include "result_json.h"
+#include "rows_model.h"
+#include "text_encoding.h"
+
+using emscripten::val;
+
+namespace tolvern::web {
+
+namespace {
+
+inline constexpr size_t PageLineLimit = 2'000'000;
+inline constexpr size_t ProgressLineLimit = 100'000;
+
+// A page of the run: counted, so that past `limit` lines the touch stops in
+// order, and passed on to the JSON object (`kept`) and to JavaScript in
+// batches (UTF-8, each line ended by '\n') while a long proof runs.
+class Page : public LineSink {
+ public:
+  Page(const char* name, size_t limit, std::string stopLine, RunControl& control)
+      : name_(name), limit_(limit), stopLine_(std::move(stopLine)), control_(control) {}
+
+  void PassTo(LineSink* kept, val* sink, TextEncoding encoding) {
+    kept_ = kept;
+    sink_ = sink;
+    encoding_ = encoding;
+  }
+  void Append(std::string_view line) override {
+    if (++count_ == limit_) control_.RequestStop(stopLine_);
+    if (kept_) kept_->Append(line);
+    if (!sink_) return;
+    AppendLineAsUtf8(batch_, line, encoding_);
+    batch_.push_back('\n');
+    if (batch_.size() >= (1 << 16)) Flush();
+  }
+  void Flush() {
+    if (!sink_ || batch_.empty()) return;
+    (*sink_)(std::string(name_), batch_);
+    batch_.clear();
+  }
+
+ private:
+  const char* name_;
+  size_t limit_;
+  std::string stopLine_;
+  RunControl& control_;
+  LineSink* kept_ = nullptr;
+  val* sink_ = nullptr;
+  TextEncoding encoding_ = TextEncoding::Utf8;
+  std::string batch_;
+  size_t count_ = 0;
+};
+
+bool Has(const val& object, const char* key) {
+  return object.hasOwnProperty(key) && !object[key].isUndefined() && !object[key].isNull();
+}
+
+RunOptions OptionsFrom(const val& options) {
+  RunOptions run;
+  run.MaxNumberBells = 16;
+  if (Has(options, "maxBells")) run.MaxNumberBells = ClampMaxNumberBells(options["maxBells"].as<int>());
+  if (Has(options, "music")) run.ShowMusic = options["music"].as<bool>();
+  if (Has(options, "work")) run.ShowWorkDone = options["work"].as<bool>();
+  if (Has(options, "maxChanges")) run.MaxChanges = std::max<int64_t>(0, static_cast<int64_t>(options["maxChanges"].as<double>()));
+  if (Has(options, "maxIdle")) run.MaxIdleWork = std::max<int64_t>(0, static_cast<int64_t>(options["maxIdle"].as<double>()));
+  if (Has(options, "debug")) {
+    const std::vector<std::string> items = emscripten::vecFromJSArray<std::string>(options["debug"]);
+    for (const std::string& item : items) {
+      if (item == "parse") run.DebugParse = true;
+      else if (item == "symtab") run.DebugSymTab = true;
+      else if (item == "proof") run.DebugProof = true;
+    }
+  }
+  return run;
+}
+
+// The rows as the page draws them: typed arrays copied out of the model.
+val RowsObject(const app::RowsModel& model) {
+  val rows = val::object();
+  const size_t count = model.RowCount();
+  const int stage = model.Stage();
+  std::vector<uint8_t> bells(count * static_cast<size_t>(stage));
+  std::vector<uint8_t> falseRows(count);
+  for (size_t i = 0; i < count; ++i) {
+    for (int p = 0; p < stage; ++p) bells[i * static_cast<size_t>(stage) + static_cast<size_t>(p)] = static_cast<uint8_t>(model.BellAt(i, p));
+    falseRows[i] = model.IsFalse(i) ? 1 : 0;
+  }
+  val music = val::array();
+  for (size_t i = 0; i < count; ++i) {
+    const std::string_view patterns = model.Music(i);
+    if (patterns.empty()) continue;
+    val mark = val::array();
+    mark.call<void>("push", static_cast<double>(i));
+    mark.call<void>("push", std::string(patterns));
+    music.call<void>("push", mark);
+  }
+  std::vector<int32_t> leads;
+  for (size_t lead = 0; lead < model.LeadCount(); ++lead) {
+    const app::LeadSpan span = model.Lead(lead);
+    leads.insert(leads.end(), {static_cast<int32_t>(span.first), static_cast<int32_t>(span.last), span.ruled ? 1 : 0,
+                               span.continues ? 1 : 0, span.method});
+  }
+  int methodCount = 0;
+  for (size_t lead = 0; lead < model.LeadCount(); ++lead) methodCount = std::max(methodCount, model.Lead(lead).method + 1);
+  val methods = val::array();
+  for (int method = 0; method < methodCount; ++method) methods.call<void>("push", model.MethodName(method));
+  rows.set("stage", stage);
+  rows.set("count", static_cast<double>(count));
+  rows.set("bells", val::global("Uint8Array").new_(emscripten::typed_memory_view(bells.size(), bells.data())).call<val>("slice"));
+  rows.set("falseRows", val::global("Uint8Array").new_(emscripten::typed_memory_view(falseRows.size(), falseRows.data())).call<val>("slice"));
+  rows.set("leads", val::global("Int32Array").new_(emscripten::typed_memory_view(leads.size(), leads.data())).call<val>("slice"));
+  rows.set("music", music);
+  rows.set("methods", methods);
+  rows.set("verdict", model.Verdict());
+  rows.set("cutShort", model.CutShort());
+  return rows;
+}
+
+}  // namespace
+
+// Proves `text` (the composition's bytes) with `options` (see tolvern.mjs).
+// Returns {json: the result's JSON text, rows: the rows or undefined}.
+val Prove(const std::string& text, val options) {
+  const std::vector<std::string> lines = SplitLines(text);
+  const TextEncoding encoding = EncodingOfLines(lines);
+  RunControl control;
+  RunOutputs outputs;
+
+  val onLines = Has(options, "onLines") ? options["onLines"] : val::undefined();
+  val onChanges = Has(options, "onChanges") ? options["onChanges"] : val::undefined();
+  const bool streamed = !onLines.isUndefined();
+  // A run that may be stopped rings on a slower path: the page's runs (lines
+  // as they come, the counter, Stop) are; a script's, like the command
+  // line's, run to their end.
+  if (streamed || !onChanges.isUndefined()) outputs.Control = &control;
+  const bool wantRows = Has(options, "rows") && options["rows"].as<bool>();
+  RunOptions run = OptionsFrom(options);
+
+  std::unique_ptr<app::RowsModel> rows;
+  if (wantRows) {
+    const int64_t cap = Has(options, "rowsCap") ? static_cast<int64_t>(options["rowsCap"].as<double>()) : 200'000;
+    rows = std::make_unique<app::RowsModel>(cap, nullptr);
+    run.MaxObservedRows = rows->RowCap() + 1;
+    outputs.Observer = rows.get();
+  }
+  // The pages as the window's pages hold them: a touch that would write more
+  // stops in order, so an endless EVERYROW cannot fill the browser's memory.
+  const std::string pageFull = "Proof stopped: a page reached " + std::to_string(PageLineLimit) + " lines";
+  Page proof("proof", PageLineLimit, pageFull, control), compatible("compatible", PageLineLimit, pageFull, control),
+      progress("progress", ProgressLineLimit,
+               "Proof stopped: the progress lines reached " + std::to_string(ProgressLineLimit), control);
+  // Lines that go to JavaScript as they come are not kept in the object too.
+  std::ostringstream out;
+  ResultJson json(out, encoding, ResultJson::Pages{!streamed, !streamed, !streamed});
+  RunOutputs kept;
+  json.Bind(kept);
+  val* sink = streamed ? &onLines : nullptr;
+  proof.PassTo(kept.ProofOutput, sink, encoding);
+  compatible.PassTo(kept.CompatibleOutput, sink, encoding);
+  progress.PassTo(kept.ProgressOutput, sink, encoding);
+  outputs.ProofOutput = &proof;
+  outputs.CompatibleOutput = &compatible;
+  outputs.ProgressOutput = &progress;
+  outputs.DiagnosticOutput = kept.DiagnosticOutput;
+  // Every so many changes the page is shown what has come and asked whether
+  // to stop: a stop line, or true for the user's Stop.
+  if (!onChanges.isUndefined())
+    control.Watch = [&](RunControl& watched, int64_t changes) {
+      for (Page* page : {&proof, &compatible, &progress}) page->Flush();
+      const val answer = onChanges(static_cast<double>(changes));
+      if (answer.isString()) watched.RequestStop(answer.as<std::string>());
+      else if (answer.isTrue()) watched.RequestStop("Proof stopped by the user");
+    };
+  const RunResult result = Engine(run, outputs).RunProof(lines);
+  json.Finish(result);
+  for (Page* page : {&proof, &compatible, &progress}) page->Flush();
+
+  val answer = val::object();
+  answer.set("json", out.str());
+  if (rows) {
+    rows->Finish(result);
+    answer.set("rows", RowsObject(*rows));
+  }
+  return answer;
+}
+
+}  // namespace tolvern::web
+
+EMSCRIPTEN_BINDINGS(tolvern) { emscripten::function("prove", &tolvern::web::Prove); }
