@@ -8,11 +8,47 @@ namespace tolvern::app {
 
 Document::Document(Dialogs& dialogs, QWidget* dialogParent, EditorPage* input)
     : QObject(dialogParent), dialogs_(dialogs), dialogParent_(dialogParent), input_(input),
+      recovery_(new RecoveryFile([this] { return RecoveryCopy{fileName_, {}, Snapshot()}; }, this)),
       openDialog_{1, {}, {}}, saveDialog_{OtherSirilFilter, {}, {}} {}
 
 void Document::SetModified(bool modified) {
   modified_ = modified;
+  if (modified) {
+    recovery_->Changed();
+  } else {
+    recovered_ = false;
+    recovery_->Discard();
+  }
   emit ModifiedChanged(modified);
+}
+
+void Document::Closed() { recovery_->Discard(); }
+
+std::optional<RecoveryCopy> Document::OfferRecovery() {
+  for (LeftRecovery& left : FindLeftRecoveries()) {
+    const RecoveryCopy& copy = left.copy();
+    const QString name = copy.fileName.isEmpty() ? QStringLiteral("NEW FILE") : copy.fileName;
+    const QString question = QStringLiteral("Recover the unsaved composition %1, last changed %2?")
+                                 .arg(name, RecoveryTime(copy.changed));
+    const Dialogs::Answer answer = dialogs_.Confirm(dialogParent_, QStringLiteral("Confirm"), question);
+    if (answer == Dialogs::Answer::Cancel) continue;
+    if (answer == Dialogs::Answer::No) {
+      left.Remove();
+      continue;
+    }
+    text_ = copy.text;
+    fileName_ = copy.fileName;
+    input_->SetPlainText(text_.text);
+    recovered_ = true;
+    SetModified(true);
+    // The old copy goes only once this document's own copy is on disk.
+    recovery_->WriteNow();
+    recovery_->Wait();
+    left.Remove();
+    emit FileNameChanged(fileName_);
+    return copy;
+  }
+  return std::nullopt;
 }
 
 DocumentText Document::Snapshot() const {
@@ -94,6 +130,14 @@ bool Document::Write(const QString& path) {
 
 bool Document::Save() {
   if (fileName_.isEmpty()) return SaveAs();
+  if (recovered_) {
+    // The file may have changed since the copy was made.
+    const Dialogs::Answer answer = dialogs_.Confirm(
+        dialogParent_, QStringLiteral("Confirm"),
+        QStringLiteral("Replace the file %1 with the recovered composition?").arg(fileName_));
+    if (answer == Dialogs::Answer::Cancel) return false;
+    if (answer == Dialogs::Answer::No) return SaveAs();
+  }
   if (beforeWrite_) beforeWrite_();
   if (!Write(fileName_)) return false;
   SetModified(false);

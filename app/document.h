@@ -8,8 +8,10 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <optional>
 
 #include "document_text.h"
+#include "recovery.h"
 
 class QWidget;
 
@@ -26,7 +28,12 @@ class Document : public QObject {
 
   QString FileName() const { return fileName_; }
   bool Modified() const { return modified_; }
+  // Unsaved changes are copied to the recovery file; saved, replaced or
+  // closed, the copy goes.
   void SetModified(bool modified);
+  // The text came back from a recovery copy and has not been saved since.
+  bool Recovered() const { return recovered_; }
+  RecoveryFile& Recovery() { return *recovery_; }
   // The Input page's text as Save would write it.
   DocumentText Snapshot() const;
 
@@ -49,6 +56,13 @@ class Document : public QObject {
   bool OpenAtStart(const QString& path);
   bool Save();
   bool SaveAs();
+  // At start-up: offers each copy left by a run that did not end in order,
+  // newest first, until one is taken ("Recover the unsaved composition ...?").
+  // Yes takes it as an unsaved document, No removes it, Cancel keeps it for
+  // the next start. The copy taken, if any.
+  std::optional<RecoveryCopy> OfferRecovery();
+  // The window closed in order, whether the changes were saved or not.
+  void Closed();
 
  signals:
   // A line for the memo: "Saved file: ...".
@@ -70,6 +84,8 @@ class Document : public QObject {
   QString fileName_;  // empty for a new document
   DocumentText text_ = NewDocument();
   bool modified_ = false;
+  bool recovered_ = false;
+  RecoveryFile* recovery_;
   struct DialogState {
     int filterIndex;
     QString folder;

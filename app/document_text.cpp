@@ -102,6 +102,16 @@ QByteArray EncodeDocument(const DocumentText& document) {
   return bytes;
 }
 
+DocumentText DecodeDocumentAs(const QByteArray& bytes, DocumentText format) {
+  QByteArrayView content(bytes);
+  const TextEncoding encoding = format.encoding;
+  if (encoding == TextEncoding::Utf8 && format.byteOrderMark && content.startsWith(Utf8ByteOrderMark))
+    content = content.sliced(Utf8ByteOrderMark.size());
+  format.text = WithNewlines(encoding == TextEncoding::Latin1 ? Latin1(content) : QString::fromUtf8(content));
+  if (format.finalLineEnd && format.text.endsWith(QLatin1Char('\n'))) format.text.chop(1);
+  return format;
+}
+
 std::optional<DocumentText> ReadDocument(const QString& path) {
   if (QFileInfo(path).isDir()) return std::nullopt;
   QFile file(path);

@@ -42,6 +42,10 @@ TextEncoding SavedEncoding(const QString& text, TextEncoding encoding);
 // and saved unchanged gives the same bytes back.
 QByteArray EncodeDocument(const DocumentText& document);
 
+// The document whose bytes EncodeDocument gave in `format`'s encoding, line
+// end, final line end and byte order mark, which DecodeDocument only guesses.
+DocumentText DecodeDocumentAs(const QByteArray& bytes, DocumentText format);
+
 // Nothing when the file cannot be read or is a folder.
 std::optional<DocumentText> ReadDocument(const QString& path);
 

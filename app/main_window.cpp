@@ -335,7 +335,9 @@ QStringList MainWindow::MemoLines() const {
 }
 
 void MainWindow::SetCaption(const QString& path) {
-  setWindowTitle(path.isEmpty() ? QStringLiteral("TOLVERN") : QStringLiteral("TOLVERN - ") + path);
+  QString caption = path.isEmpty() ? QStringLiteral("TOLVERN") : QStringLiteral("TOLVERN - ") + path;
+  if (document_->Recovered()) caption += QStringLiteral(" (recovered, not saved)");
+  setWindowTitle(caption);
 }
 
 void MainWindow::WriteMemo(const QString& line) { MemoProgress->appendPlainText(line); }
@@ -396,6 +398,8 @@ void MainWindow::ToggleLineNumbers(Qt::MouseButtons buttons, Qt::KeyboardModifie
     RichEditInput->SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0L);
     const int lines = RichEditInput->Lines();
     if (!lineNumbersShown_) {
+      // The numbers are no part of the text: a change not yet copied is copied first.
+      document_->Recovery().WriteNow();
       lineNumbersShown_ = true;
       UpdateColouring();
       for (int i = 0; i < lines; ++i) {
@@ -632,6 +636,11 @@ void MainWindow::FormActivate() {
   settingsRead_ = true;
   startFolder_ = QDir::currentPath();
   ApplySettings(ReadSettings(startFolder_.toStdString()));
+  // A recovered text is not replaced by a file named at start.
+  if (const std::optional<RecoveryCopy> copy = document_->OfferRecovery()) {
+    pendingFile_.clear();
+    ShowRecoveredFile(*copy);
+  }
   if (!pendingFile_.isEmpty()) {
     const QString path = pendingFile_;
     pendingFile_.clear();
@@ -678,6 +687,16 @@ void MainWindow::ShowOpenedFile(const QString& path) {
   EnableDocumentCommands(true);
   PageControl1->setCurrentIndex(InputPage);
   WriteMemo(QStringLiteral("Opened file: ") + path);
+  RichEditInput->setFocus();
+}
+
+void MainWindow::ShowRecoveredFile(const RecoveryCopy& copy) {
+  ClearMemo();
+  EnableDocumentCommands(!copy.fileName.isEmpty());
+  PageControl1->setCurrentIndex(InputPage);
+  WriteMemo(QStringLiteral("Recovered unsaved composition: ") +
+            (copy.fileName.isEmpty() ? QStringLiteral("NEW FILE") : copy.fileName) +
+            QStringLiteral(", last changed ") + RecoveryTime(copy.changed));
   RichEditInput->setFocus();
 }
 
@@ -778,6 +797,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
   proofs_->StopAll();
   if (rowsWindow_) rowsWindow_->close();
+  document_->Closed();
   event->accept();
 }
 

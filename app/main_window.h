@@ -77,6 +77,9 @@ class MainWindow : public QMainWindow {
   const AppSettings& settings() const { return settings_; }
   bool SettingsRead() const { return settingsRead_; }
   QString FileName() const { return document_->FileName(); }
+  Document& document() const { return *document_; }
+  // The proof request for the text and options as they are now.
+  ProofRequest RequestForText() const;
   QsciPrinter& printer() { return printer_; }
 
  signals:
@@ -102,6 +105,7 @@ class MainWindow : public QMainWindow {
   void ApplySettings(const SettingsReading& reading);
   void EnableDocumentCommands(bool withSave);
   void ShowOpenedFile(const QString& path);
+  void ShowRecoveredFile(const RecoveryCopy& copy);
   void RemoveLineNumbers();
   void RestoreStartFolder();
   void ShowHelp(const QString& text);
@@ -121,7 +125,6 @@ class MainWindow : public QMainWindow {
   void SetProofRunning(bool running);
   void SetOutputColour(const QColor& colour);
   void RemoveProofProgress();
-  ProofRequest RequestForText() const;
   void ShowRows(std::shared_ptr<const RowsModel> rows);
   struct ViewState {
     int firstLine[4] = {};

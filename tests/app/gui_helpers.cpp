@@ -1,6 +1,7 @@
 #include "gui_helpers.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QPrinter>
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -58,6 +59,19 @@ bool ScriptedDialogs::Print(QWidget*, QPrinter& printer) {
 void TypeText(MainWindow& window, const QString& text) {
   window.New1Click();
   window.input()->setText(text);
+}
+
+void TypeKeys(QWidget* widget, const QString& text) {
+  for (const QChar c : text) {
+    if (c.unicode() < 0x80) {
+      QTest::keyClick(widget, c.toLatin1());
+      continue;
+    }
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+      QKeyEvent key(type, Qt::Key_unknown, Qt::NoModifier, QString(c));
+      QCoreApplication::sendEvent(widget, &key);
+    }
+  }
 }
 
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
