@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# ThreadSanitizer over all that runs on more than one thread: the window's
+# tests (proofs on worker threads, the cross-check's processes, recovery
+# copies written by a thread of their own), the engine's threaded tests
+# (`check`, determinism on two threads, RunControl), and a short soak of the
+# window. Any report fails it. Builds only what it runs, in build-tsan/.
+#
+# scripts/tsan.sh [SOAK_SECONDS]   (default 20; 0 leaves the soak out)
+set -euo pipefail
+source "$(dirname "$0")/setup.sh"
+cd "$TOLVERN_ROOT"
+
+soak="${1:-20}"
+ensure_build_tools
+cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLVERN_SANITIZE=thread -DTOLVERN_BENCH=OFF >/dev/null
+cmake --build build-tsan -j "$(nproc)" --target engine_tests cli_tests app_tests tolvern_soak >&2
+
+# Reports from any process (children too: the command line, tolvern-draw, the
+# window a recovery test kills) fail the run; suppressions are for Qt's own
+# code only, each with its reason.
+export TSAN_OPTIONS="exitcode=66 second_deadlock_stack=1 suppressions=$TOLVERN_ROOT/scripts/tsan.supp ${TSAN_OPTIONS:-}"
+export QT_QPA_PLATFORM=offscreen
+build-tsan/tests/engine_tests --gtest_brief=1 \
+  --gtest_filter='Determinism.EnginesOnTwoThreads*:RunProof.EnginesInParallel*:RunControl.*'
+build-tsan/tests/cli_tests --gtest_brief=1 --gtest_filter='Check.*:CheckJson.*'
+build-tsan/tests/app_tests --gtest_brief=1
+if [ "$soak" -gt 0 ]; then build-tsan/tolvern_soak "$soak"; fi
+echo "tsan: no reports" >&2
