@@ -3,14 +3,21 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
+
+#include <cerrno>
+#include <chrono>
+#include <optional>
+#include <thread>
 
 #include "engine.h"
 
-#ifdef Q_OS_UNIX
+#include <fcntl.h>
 #include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
-#endif
+
+extern char** environ;
 
 namespace tolvern::app {
 
@@ -33,23 +40,56 @@ bool WriteWholeFile(const QString& path, const QByteArray& bytes) {
   return written && file.error() == QFileDevice::NoError;
 }
 
-// The prover runs in a process group of its own, so that stopping it also ends
+// Started with posix_spawn, not QProcess: this runs on a worker thread, and
+// QProcess (Qt 6.4) starts a child with clone() sharing the parent's memory,
+// which ThreadSanitizer takes for a fork and which spoils what it knows of the
+// starting thread, so that every later hand-over from it reads as a race.
+// The prover gets a process group of its own, so that stopping it also ends
 // whatever it started (a wrapper script, an emulator running PROVE.COM).
-void PrepareKill(QProcess& process) {
-#ifdef Q_OS_UNIX
-  process.setChildProcessModifier([] { ::setpgid(0, 0); });
-#else
-  Q_UNUSED(process);
-#endif
+std::optional<pid_t> StartProver(const QString& program, const QString& folder, const QString& input,
+                                 const QString& output) {
+  const QByteArray path = QFile::encodeName(QFileInfo(program).absoluteFilePath());
+  const QByteArray folderPath = QFile::encodeName(folder);
+  const QByteArray inputPath = QFile::encodeName(input);
+  const QByteArray outputPath = QFile::encodeName(output);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  // Opened before the change of folder, as paths of the start folder.
+  posix_spawn_file_actions_addopen(&actions, 0, inputPath.constData(), O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 1, outputPath.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addchdir_np(&actions, folderPath.constData());
+  posix_spawnattr_t attributes;
+  posix_spawnattr_init(&attributes);
+  sigset_t none;
+  sigemptyset(&none);
+  posix_spawnattr_setsigmask(&attributes, &none);
+  posix_spawnattr_setpgroup(&attributes, 0);
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK);
+  char* const arguments[] = {const_cast<char*>(path.constData()), nullptr};
+  pid_t pid = -1;
+  const int failed = ::posix_spawn(&pid, path.constData(), &actions, &attributes, arguments, environ);
+  posix_spawnattr_destroy(&attributes);
+  posix_spawn_file_actions_destroy(&actions);
+  if (failed != 0) return std::nullopt;
+  return pid;
 }
 
-void KillProver(QProcess& process) {
-#ifdef Q_OS_UNIX
-  const qint64 pid = process.processId();
-  if (pid > 0) ::kill(-static_cast<pid_t>(pid), SIGKILL);
-#endif
-  process.kill();
-  process.waitForFinished(-1);
+// True when it ended by itself; false when stopped (it and its group killed).
+bool WaitForProver(pid_t pid, const std::function<bool()>& stopRequested) {
+  for (;;) {
+    int status = 0;
+    const pid_t ended = ::waitpid(pid, &status, WNOHANG);
+    if (ended == pid || (ended < 0 && errno != EINTR)) return true;
+    if (stopRequested && stopRequested()) {
+      ::kill(-pid, SIGKILL);
+      ::kill(pid, SIGKILL);
+      while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+      }
+      return false;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
 }
 
 }  // namespace
@@ -100,28 +140,18 @@ CrossCheckOutcome RunCrossCheck(const CrossCheckSetup& setup, const QByteArray& 
   }
 
   step(QStringLiteral("Spawn the prove engine with command line=") + ProverCommandLine(setup.proverExecutable));
-  QProcess process;
   // Always a path, never a bare name: nothing is looked up in PATH, and no
   // shell sees the "$" of the work file names.
-  process.setProgram(OnDisk(setup.startFolder, setup.proverExecutable));
-  process.setWorkingDirectory(folderOnDisk);
-  process.setStandardInputFile(inputOnDisk);
-  process.setStandardOutputFile(outputOnDisk, QIODevice::Truncate);
-  process.setStandardErrorFile(QProcess::nullDevice());
-  PrepareKill(process);
-  process.start();
-  if (!process.waitForStarted(-1)) {
+  const std::optional<pid_t> prover =
+      StartProver(OnDisk(setup.startFolder, setup.proverExecutable), folderOnDisk, inputOnDisk, outputOnDisk);
+  if (!prover) {
     return finish(CrossCheckOutcome::Status::CannotStart, setup.proverExecutable);
   }
   step(QStringLiteral(".. process spawned"));
   step(QStringLiteral("Get exit process code and wait until STILL_ACTIVE goes false"));
-  while (!process.waitForFinished(100)) {
-    if (process.state() == QProcess::NotRunning) break;
-    if (stopRequested && stopRequested()) {
-      KillProver(process);
-      outcome.memoLines << QLatin1String(kProverStoppedLine);
-      return finish(CrossCheckOutcome::Status::Stopped);
-    }
+  if (!WaitForProver(*prover, stopRequested)) {
+    outcome.memoLines << QLatin1String(kProverStoppedLine);
+    return finish(CrossCheckOutcome::Status::Stopped);
   }
   step(QStringLiteral(".. spawned process has finished"));
   step(QStringLiteral("Set the working directory back to ") + kQuote + setup.startFolder + kQuote);

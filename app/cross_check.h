@@ -44,8 +44,8 @@ inline constexpr char kProverStoppedLine[] = "microSIRIL was stopped; no verdict
 
 // Runs the prover once on `inputFileBytes` (already encoded as Save writes the
 // document). Blocks the calling thread until the prover ends; stopRequested is
-// polled about ten times a second and, when it answers true, the prover and
-// anything it started are killed.
+// polled about a hundred times a second and, when it answers true, the prover
+// and anything it started are killed.
 CrossCheckOutcome RunCrossCheck(const CrossCheckSetup& setup, const QByteArray& inputFileBytes,
                                 const std::function<bool()>& stopRequested);
 

@@ -1,6 +1,11 @@
 // Runs proof jobs on worker threads and hands each result back on the
 // window's thread. A warning from the engine crosses to the window's thread
 // and blocks its worker until the box is closed.
+//
+// Nothing crosses through Qt's event queue: a worker leaves its result or
+// warning with its job, under the job's lock, and wakes the window's thread
+// through a pipe that thread watches. Qt's own locks are invisible to
+// ThreadSanitizer (Qt is not built with it), these are not.
 #pragma once
 
 #include <QObject>
@@ -10,10 +15,12 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
+#include <thread>
 
 #include "proof_job.h"
 
-class QThread;
+class QSocketNotifier;
 
 namespace tolvern::app {
 
@@ -41,19 +48,27 @@ class ProofRunner : public QObject {
  private:
   struct Job {
     JobControl control;
-    QThread* thread = nullptr;
+    std::thread thread;
+    // Shared with the job's thread.
     std::mutex mutex;
     std::condition_variable answered;
+    std::shared_ptr<const ProofResult> result;  // once the job has ended
+    std::optional<QString> warning;             // waiting to be shown
     bool warningOpen = false;
     bool abandoned = false;
   };
 
-  void AskWarning(const std::shared_ptr<Job>& job, const std::string& text);
-  void Deliver(quint64 id, std::shared_ptr<const ProofResult> result);
+  void AskWarning(Job& job, const std::string& text);
+  // From a job's thread.
+  void Wake();
+  // On the window's thread: shows the warnings and delivers the results left.
+  void WokenUp();
 
   WarningHandler handler_;
   std::map<quint64, std::shared_ptr<Job>> jobs_;
   quint64 nextId_ = 1;
+  int wakeRead_ = -1, wakeWrite_ = -1;
+  QSocketNotifier* woken_ = nullptr;
 };
 
 }  // namespace tolvern::app
