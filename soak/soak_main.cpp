@@ -727,7 +727,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: tolvern_soak [SECONDS] [--seed N] [--max-block-ms MS] [--max-rss-mb MB] [--verbose]\n");
     return 3;
   }
-  std::snprintf(deathLine, sizeof deathLine, "soak: BREACH: the process died (seed %llu; replay with --seed %llu)\n",
+  std::snprintf(deathLine, sizeof deathLine, "soak: BREACH: a sanitizer report or a fatal signal (seed %llu; replay with --seed %llu)\n",
                 static_cast<unsigned long long>(options.seed), static_cast<unsigned long long>(options.seed));
 #ifdef TOLVERN_SOAK_SANITIZED
   __sanitizer_set_death_callback(SayDeath);

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "engine.h"
@@ -75,10 +76,8 @@ TEST_F(CrossCheckTest, ProverReadsTheInputFileAndWritesTheOutputFileInItsFolder)
   WriteFile(folder_ + "canned.txt", "canned\r\n");
   for (const QByteArray& input : {QByteArray("6 BELLS\r\nA = +x\r\n"), QByteArray("8 BELLS\r\n")}) {
     CrossCheckOutcome outcome;
-    QThread* worker = QThread::create([&] { outcome = RunCrossCheck(Setup(prover), input, Never); });
-    worker->start();
-    ASSERT_TRUE(worker->wait(10000));
-    delete worker;
+    std::thread worker([&] { outcome = RunCrossCheck(Setup(prover), input, Never); });
+    worker.join();
     EXPECT_EQ(outcome.status, Status::Done);
     EXPECT_EQ(outcome.output, input + "canned\r\n");
     EXPECT_TRUE(outcome.sirilPageCleared);
