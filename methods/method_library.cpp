@@ -62,15 +62,17 @@ int StageOfName(std::string_view name) {
 
 std::string SirilNameOf(std::string_view title) {
   std::string name;
-  ForEachWord(title, [&](size_t start, size_t length) {
-    bool first = true;
-    for (char c : title.substr(start, length)) {
-      const bool ascii = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-      if (!ascii) continue;
-      name += first && c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-      first = false;
+  bool wordStart = true;
+  for (char c : title) {
+    if (c == ' ' || c == '\t' || c == '-') {
+      wordStart = true;
+      continue;
     }
-  });
+    const bool ascii = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    if (!ascii) continue;  // "St Clement's" is StClements
+    name += wordStart && c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    wordStart = false;
+  }
   if (name.empty()) return "Method";
   if (name[0] >= '0' && name[0] <= '9') name = "M" + name;
   return name;

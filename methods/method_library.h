@@ -28,8 +28,8 @@ std::string_view StageName(int stage);
 // The stage a name stands for (any letter case), or 0.
 int StageOfName(std::string_view name);
 
-// A definition name the SIRIL reader accepts, made from a title: its words'
-// letters and digits, each word capitalised ("CambridgeSurpriseMajor"). A
+// A definition name the SIRIL reader accepts, made from a title: the ASCII
+// letters and digits of its words, each capitalised ("CambridgeSurpriseMajor"). A
 // name may not start with a digit (that would read as a count), so such a
 // title gets "M" in front.
 std::string SirilNameOf(std::string_view title);
