@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <ostream>
+#include <string>
 
 #include "command_line.h"
 #include "json_writer.h"
@@ -117,8 +118,9 @@ int RunMethods(const std::vector<std::string>& args, std::ostream& out, std::ost
   } else if (siril) {
     out << found.front()->name << " = " << found.front()->siril << "\n";
   } else {
-    size_t titleWidth = 0, classWidth = 1, headWidth = 0;
+    size_t titleWidth = 0, stageWidth = 1, classWidth = 1, headWidth = 0;
     for (const methods::Method* method : found) {
+      stageWidth = std::max(stageWidth, std::to_string(method->stage).size());
       titleWidth = std::max(titleWidth, Width(method->title));
       classWidth = std::max(classWidth, Width(method->classification));
       headWidth = std::max(headWidth, method->leadHead.size());
@@ -126,7 +128,8 @@ int RunMethods(const std::vector<std::string>& args, std::ostream& out, std::ost
     for (const methods::Method* method : found) {
       const std::string& classification = method->classification.empty() ? "-" : method->classification;
       out << method->title << std::string(titleWidth - Width(method->title) + 2, ' ');
-      out << (method->stage < 10 ? " " : "") << method->stage << "  ";
+      const std::string stageText = std::to_string(method->stage);
+      out << std::string(stageWidth - stageText.size(), ' ') << stageText << "  ";
       out << classification << std::string(classWidth - Width(classification) + 2, ' ');
       out << method->leadHead << std::string(headWidth - method->leadHead.size() + 2, ' ');
       out << method->siril << "\n";
