@@ -2,7 +2,7 @@
 // prints its figures. Run one workload per process (scripts/bench.sh does),
 // so that the peak memory printed belongs to that workload alone.
 //
-//   tolvern_bench repeats | distinct | long | reading | peal | everyrow [--runs N] [--out FILE]
+//   tolvern_bench repeats | distinct | long | reading | peal | everyrow | methods [--runs N] [--out FILE]
 //   tolvern_bench verify                 small versions of every workload, checked
 //   tolvern_bench check-files DIR N      writes N small compositions into DIR
 //   tolvern_bench text WORKLOAD          prints a workload's composition text (reading: the
@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "file_sink.h"
+#include "methods_workload.h"
 #include "run.h"
 #include "truth.h"
 #include "workloads.h"
@@ -502,13 +503,17 @@ int Verify() {
     expect(prove(SmallComposition(stage, 2), 12).outcome == ProofOutcome::NotRound, "one lead not round" + at);
     expect(prove(SmallComposition(stage, 3), 12).outcome == ProofOutcome::Refused, "error found" + at);
   }
+  {
+    std::string why;
+    expect(VerifyMethodsWorkload(why), "methods: the generated library loads and is searched: " + why);
+  }
   std::printf("workload checks: %d passed, %d failed\n", passes, failures);
   return failures == 0 ? 0 : 1;
 }
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: tolvern_bench repeats|distinct|long|reading|peal|everyrow [--runs N] [--out FILE]\n"
+               "usage: tolvern_bench repeats|distinct|long|reading|peal|everyrow|methods [--runs N] [--out FILE]\n"
                "       tolvern_bench verify\n"
                "       tolvern_bench check-files DIR N\n"
                "       tolvern_bench text repeats|distinct|long|reading|peal|everyrow\n");
@@ -552,6 +557,7 @@ int Main(const std::vector<std::string>& args) {
   if (workload == "reading") return Reading(runs > 0 ? runs : 21);
   if (workload == "peal") return Peal(runs > 0 ? runs : 10);
   if (workload == "everyrow") return EveryRow(runs > 0 ? runs : 10, out);
+  if (workload == "methods") return MethodsWorkload(runs > 0 ? runs : 7);
   return Usage();
 }
 
