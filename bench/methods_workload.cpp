@@ -137,12 +137,11 @@ std::string MethodsLibraryXml(int methods, uint64_t seed) {
       const std::string leadHead = stage <= methods::MaxStage ? LeadHeadOf(notation, stage) : std::string(stage, '1');
       const char* town = Towns[random() % std::size(Towns)];
       xml += "    <method id=\"m" + std::to_string(10000 + made) + "\">\n      <name>" + name + "</name>\n      <title>" +
-             title + "</title>\n      <notation>" + notation + "</notation>\n      <symmetry>palindromic</symmetry>\n" +
-             "      <leadHeadCode>a</leadHeadCode>\n      <leadHead>" + leadHead + "</leadHead>\n" +
+             title + "</title>\n      <notation>" + notation + "</notation>\n      <leadHeadCode>a</leadHeadCode>\n      <leadHead>" + leadHead + "</leadHead>\n" +
              "      <performances>\n        <firstTowerbellPeal>\n          <date>19" +
              std::to_string(50 + random() % 50) + "-0" + std::to_string(1 + random() % 9) + "-1" +
              std::to_string(random() % 10) + "</date>\n          <location>\n            <town>" + town +
-             "</town>\n            <county>" + town + "shire</county>\n          </location>\n" +
+             "</town>\n          </location>\n" +
              "        </firstTowerbellPeal>\n      </performances>\n      <references>\n        <rwRef>19" +
              std::to_string(50 + random() % 50) + "/" + std::to_string(random() % 1300) +
              "</rwRef>\n      </references>\n    </method>\n";

@@ -30,14 +30,20 @@ bool LooksLikeXml(const std::string& path) {
 }  // namespace
 
 LibraryReadResult ReadLibrary(const std::string& path, MethodLibrary& library) {
+  namespace fs = std::filesystem;
   std::error_code error;
-  if (!std::filesystem::is_directory(path, error) && LooksLikeXml(path)) return ReadLibraryXmlFile(path, library);
-  if (!std::filesystem::exists(path, error)) {
-    LibraryReadResult missing;
-    missing.error = path + ": no such file or folder";
-    return missing;
+  LibraryReadResult refused;
+  if (!fs::exists(path, error)) {
+    refused.error = path + ": no such file or folder";
+    return refused;
   }
-  return ReadSirilLibraryPath(path, library);
+  if (fs::is_directory(path, error)) return ReadSirilLibraryPath(path, library);
+  std::string extension = fs::path(path).extension().string();
+  for (char& c : extension) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  if (StageOfExtension(extension) || extension == ".sir") return ReadSirilLibraryPath(path, library);
+  if (extension == ".xml" || LooksLikeXml(path)) return ReadLibraryXmlFile(path, library);
+  refused.error = path + ": neither a methods library XML nor a SIRIL library file (.dou to .six, .sir)";
+  return refused;
 }
 
 void LoadMethods(const MethodSources& sources, MethodLibrary& library, LoadReport& report) {

@@ -21,8 +21,9 @@ struct LoadReport {
   std::vector<std::string> warnings;  // methods passed over, one line a library
 };
 
-// Reads one library into `library`: a folder or a SIRIL file as SIRIL
-// library files, anything that starts with '<' as a methods library XML.
+// Reads one library into `library`: a folder, or a file with a stage
+// extension or .sir, as SIRIL library files; a .xml file, or another that
+// starts with '<', as a methods library XML. Anything else is refused.
 LibraryReadResult ReadLibrary(const std::string& path, MethodLibrary& library);
 
 // Every source: the libraries from last to first, so that a later one's

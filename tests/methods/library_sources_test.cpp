@@ -169,9 +169,12 @@ TEST_F(LibraryFiles, SirilLibrariesAndTheXmlMergeLaterSourcesFirst) {
   // The built-in set comes last.
   EXPECT_EQ(library.Search("stedman triples").front()->source, "built-in");
 
-  LoadReport missing;
-  LoadMethods({{(dir_ / "none.xml").string()}, false}, library, missing);
-  EXPECT_EQ(missing.errors, std::vector<std::string>{(dir_ / "none.xml").string() + ": no such file or folder"});
+  LoadReport refused;
+  const std::string junk = Write("junk.bin", std::string(100000, '\x9b'));
+  LoadMethods({{(dir_ / "none.xml").string(), junk}, false}, library, refused);
+  EXPECT_EQ(refused.errors,
+            (std::vector<std::string>{junk + ": neither a methods library XML nor a SIRIL library file (.dou to .six, .sir)",
+                                      (dir_ / "none.xml").string() + ": no such file or folder"}));
 }
 
 }  // namespace
