@@ -22,6 +22,7 @@
 
 #include "file_sink.h"
 #include "methods_workload.h"
+#include "timing.h"
 #include "run.h"
 #include "truth.h"
 #include "workloads.h"
@@ -29,26 +30,6 @@
 namespace tolvern::bench {
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double Seconds(Clock::time_point from, Clock::time_point to) {
-  return std::chrono::duration<double>(to - from).count();
-}
-
-// Processor time of this thread, kernel work on its behalf included: unlike
-// the wall clock it does not grow while other programs have the core.
-double ThreadSeconds() {
-  timespec now;
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const size_t n = values.size();
-  return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
 
 // A field of /proc/self/status in KiB ("VmHWM" is the peak resident size,
 // "VmRSS" the current one); -1 where the system does not tell.
@@ -79,23 +60,9 @@ class CountingSink : public LineSink {
   long long bytes = 0;
 };
 
-std::string Fixed(double value, int decimals) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.*f", decimals, value);
-  return text;
-}
-
 std::string Millions(double value) { return Fixed(value / 1e6, 2) + " million"; }
 
 std::string MiB(long long kib) { return kib < 0 ? "unknown" : Fixed(kib / 1024.0, 1) + " MiB"; }
-
-void Row(const std::string& label, const std::string& value) {
-  std::printf("  %-22s %s\n", label.c_str(), value.c_str());
-}
-
-void Target(const std::string& what, bool met) {
-  Row("target", what + ": " + (met ? "met" : "NOT met"));
-}
 
 // One proof run in its stages, as RunProof runs them, timed stage by stage.
 struct Staged {

@@ -1,9 +1,7 @@
 #include "methods_workload.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -11,38 +9,11 @@
 
 #include "method_sources.h"
 #include "notation.h"
+#include "timing.h"
 
 namespace tolvern::bench {
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double Seconds(Clock::time_point from, Clock::time_point to) {
-  return std::chrono::duration<double>(to - from).count();
-}
-
-double ThreadSeconds() {
-  timespec now;
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const size_t n = values.size();
-  return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-void Row(const std::string& label, const std::string& value) {
-  std::printf("  %-22s %s\n", label.c_str(), value.c_str());
-}
-
-std::string Fixed(double value, int decimals) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.*f", decimals, value);
-  return text;
-}
 
 constexpr const char* Syllables[] = {"ab", "bel", "cor", "dun", "el", "fen", "gar", "hol", "ing", "kel",
                                      "lam", "mor", "nor", "ock", "pen", "ros", "sal", "tor", "ul", "wen"};
@@ -181,7 +152,7 @@ int MethodsWorkload(int runs) {
   Row("load seconds", Fixed(Median(load), 4) + " (median of " + std::to_string(runs) + " runs; " +
                           Fixed(Median(loadCpu), 4) + " of processor time)");
   Row("megabytes per second", Fixed(static_cast<double>(xml.size()) / Median(load) / 1e6, 0));
-  Row("target", std::string("load <= 0.5 s: ") + (Median(load) <= 0.5 ? "met" : "NOT met"));
+  Target("load <= 0.5 s", Median(load) <= 0.5);
 
   const char* queries[] = {"camb surp maj", "stedman trip", "grandsire 9", "bristol", "a", "bel surp", "xyzzy"};
   double worst = 0;
@@ -196,7 +167,7 @@ int MethodsWorkload(int runs) {
     worst = std::max(worst, Median(times));
     Row("search '" + std::string(query) + "'", Fixed(Median(times) * 1e3, 3) + " ms, " + std::to_string(found) + " found");
   }
-  Row("target", std::string("search <= 5 ms (the slowest query): ") + (worst <= 0.005 ? "met" : "NOT met"));
+  Target("search <= 5 ms (the slowest query)", worst <= 0.005);
   return 0;
 }
 
