@@ -27,6 +27,11 @@ enum class FieldId : uint8_t { None, Title, Name, Notation, Stage, Classificatio
 struct Fields {
   std::string title, name, notation, stage, classification, lengthOfLead, leadHead;
   bool little = false, differential = false;
+  // Emptied, not made anew: the strings keep their room from method to method.
+  void Clear() {
+    for (std::string* field : {&title, &name, &notation, &stage, &classification, &lengthOfLead, &leadHead}) field->clear();
+    little = differential = false;
+  }
   std::string* Of(FieldId id) {
     switch (id) {
       case FieldId::Title: return &title;
@@ -169,12 +174,12 @@ class Reader {
     if (ours && parent != Node::Other && parent != Node::Field) {
       if (parent == Node::Collection && local == "methodSet") {
         node = Node::MethodSet;
-        set_ = Fields();
+        set_.Clear();
       } else if (parent == Node::MethodSet && local == "properties") {
         node = Node::Properties;
       } else if (parent == Node::MethodSet && local == "method") {
         node = Node::Method;
-        method_ = Fields();
+        method_.Clear();
       } else if (parent == Node::Properties || parent == Node::Method) {
         field_ = FieldOf(local);
         if (field_ != FieldId::None) {

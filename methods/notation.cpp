@@ -186,9 +186,9 @@ std::string Rounds(int stage) { return std::string(SirilSymbols.substr(0, static
 std::string RowAfter(const Changes& changes, int stage) {
   std::string row = Rounds(stage);
   for (uint32_t places : changes) {
-    int p = 0;
-    while (p < stage) {
-      if (places & (1u << p) || p + 1 >= stage) {
+    // Every pair of bells between places swaps: from each gap's start, two at a time.
+    for (int p = 0; p + 1 < stage;) {
+      if (places & (1u << p)) {
         ++p;
       } else {
         std::swap(row[static_cast<size_t>(p)], row[static_cast<size_t>(p + 1)]);
