@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QProcess>
 
-#include "run.h"
+#include "engine.h"
 
 #ifdef Q_OS_UNIX
 #include <signal.h>

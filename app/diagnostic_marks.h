@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "documents.h"
-#include "settings.h"
+#include "outputs.h"
 
 namespace tolvern::app {
 

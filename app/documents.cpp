@@ -15,9 +15,10 @@ namespace {
 
 const QByteArray Utf8ByteOrderMark("\xEF\xBB\xBF");
 
-// The text of valid UTF-8, or nothing. A byte order mark inside is kept as a
-// character, and a sequence cut short at the end is an error.
+// The text of valid UTF-8 (as the command line and JSON judge it), or
+// nothing. A byte order mark inside is kept as a character.
 std::optional<QString> StrictUtf8(QByteArrayView bytes) {
+  if (!IsValidUtf8(std::string_view(bytes.data(), static_cast<size_t>(bytes.size())))) return std::nullopt;
   QStringDecoder decoder(QStringConverter::Utf8,
                          QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
   QString text = decoder.decode(bytes);

@@ -10,11 +10,12 @@
 #include <string_view>
 #include <vector>
 
+#include "composition_file.h"
+
 class QByteArray;
 
 namespace tolvern::app {
 
-enum class TextEncoding { Utf8, Latin1 };
 enum class LineEnd { CrLf, Lf, Cr };
 
 struct DocumentText {

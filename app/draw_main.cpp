@@ -12,7 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "command_line.h"
+#include "composition_file.h"
+#include "settings_file.h"
 #include "dialogs.h"
 #include "rows.h"
 #include "rows_model.h"

@@ -147,9 +147,8 @@ void MainWindow::CreateMenus() {
   New1 = Item(File1, QStringLiteral("New1"), QStringLiteral("&New"), &MainWindow::New1Click);
   Open1 = File1->addMenu(QStringLiteral("&Open"));
   Open1->setObjectName(QStringLiteral("Open1"));
-  for (int index = 1; index <= static_cast<int>(StageFilters.size()); ++index) {
-    const StageFilter& filter = StageFilters[index - 1];
-    QAction* item = Item(Open1, QString::fromLatin1(filter.item), QString::fromLatin1(filter.caption), nullptr);
+  for (int index = 1; index <= FilterCount; ++index) {
+    QAction* item = Item(Open1, QString::fromLatin1(OpenItemNames[index - 1]), FilterCaption(index), nullptr);
     connect(item, &QAction::triggered, this, [this, index] { OpenCompositionFile(index); });
   }
   Save1 = Item(File1, QStringLiteral("Save1"), QStringLiteral("&Save"), nullptr);
@@ -499,12 +498,12 @@ void MainWindow::GoToLineOfMessage(int line) {
 
 ProofRequest MainWindow::RequestForText() const {
   ProofRequest request;
-  request.options.debugParse = Parse1->isChecked();
-  request.options.debugSymTab = SymTab1->isChecked();
-  request.options.debugProof = Proof1->isChecked();
-  request.options.showMusic = Music1->isChecked();
-  request.options.showWorkDone = WorkDone1->isChecked();
-  request.options.maxNumberBells = settings_.maxNumberBells;
+  request.options.DebugParse = Parse1->isChecked();
+  request.options.DebugSymTab = SymTab1->isChecked();
+  request.options.DebugProof = Proof1->isChecked();
+  request.options.ShowMusic = Music1->isChecked();
+  request.options.ShowWorkDone = WorkDone1->isChecked();
+  request.options.MaxNumberBells = settings_.maxNumberBells;
   // The prover reads the bytes that Save would write.
   DocumentText snapshot = document_;
   snapshot.text = QString::fromUtf8(RichEditInput->Utf8());
@@ -831,7 +830,7 @@ bool MainWindow::SaveAs1Click() {
   if (saveDialog_.filterIndex == AllFilter) saveDialog_.filterIndex = OtherSirilFilter;
   const std::optional<FileChoice> choice =
       dialogs_.SaveFile(this, {QStringLiteral("Save As"), StageFilterNames(), saveDialog_.filterIndex,
-                               saveDialog_.folder, proposed, QStringLiteral("sir")});
+                               saveDialog_.folder, proposed, FilterExtension(OtherSirilFilter)});
   if (!choice) return false;
   saveDialog_.filterIndex = choice->filterIndex;
   if (!WriteFile(choice->path)) return false;

@@ -9,7 +9,7 @@
 
 #include <Qsci/qsciprinter.h>
 
-#include "app_settings.h"
+#include "settings_file.h"
 #include "dialogs.h"
 #include "documents.h"
 #include "proof_runner.h"

@@ -1,7 +1,6 @@
 #include "page_text.h"
 
 #include "documents.h"
-#include "printed_strings.h"
 
 namespace tolvern::app {
 

@@ -10,8 +10,7 @@
 #include <vector>
 
 #include "documents.h"
-#include "output.h"
-#include "settings.h"
+#include "outputs.h"
 
 namespace tolvern::app {
 

@@ -12,12 +12,6 @@ QStringList DecodeLines(const PageLines& page, TextEncoding encoding) {
   return lines;
 }
 
-struct DiagnosticList : DiagnosticSink {
-  explicit DiagnosticList(std::vector<Diagnostic>& list) : list(list) {}
-  void Report(const Diagnostic& diagnostic) override { list.push_back(diagnostic); }
-  std::vector<Diagnostic>& list;
-};
-
 std::string JoinLines(const std::vector<std::string>& lines) {
   std::string bytes;
   for (const std::string& line : lines) bytes.append(line).push_back('\n');
@@ -34,22 +28,17 @@ ProofResult RunProofJob(const ProofRequest& request, JobControl& control, const 
   const size_t memoLimit = std::min(request.pageLineLimit, MemoLineLimit);
   PageLines progress(memoLimit, &control.run, MemoLimitStopLine(memoLimit));
   {
-    DiagnosticList diagnostics(result.diagnostics);
-    Engine engine;
-    engine.DiagnosticOutput = &diagnostics;
-    engine.ProofOutput = &proof;
-    engine.CompatibleOutput = &compatible;
-    engine.ProgressOutput = &progress;
-    engine.DebugParse = request.options.debugParse;
-    engine.DebugSymTab = request.options.debugSymTab;
-    engine.DebugProof = request.options.debugProof;
-    engine.ShowMusic = request.options.showMusic;
-    engine.ShowWorkDone = request.options.showWorkDone;
-    engine.MaxNumberBells = request.options.maxNumberBells;
-    engine.MaxChanges = request.maxChanges;
-    engine.ShowWarning = showWarning;
-    engine.Control = &control.run;
+    DiagnosticList diagnostics;
+    RunOutputs outputs;
+    outputs.DiagnosticOutput = &diagnostics;
+    outputs.ProofOutput = &proof;
+    outputs.CompatibleOutput = &compatible;
+    outputs.ProgressOutput = &progress;
+    outputs.ShowWarning = showWarning;
+    outputs.Control = &control.run;
+    Engine engine(request.options, outputs);
     result.run = engine.RunProof(request.lines);
+    result.diagnostics = std::move(diagnostics.list);
   }
 
   if (request.crossCheck) {

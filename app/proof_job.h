@@ -13,27 +13,17 @@
 #include "cross_check.h"
 #include "documents.h"
 #include "page_text.h"
-#include "run.h"
+#include "engine.h"
 
 namespace tolvern::app {
-
-struct ProofOptions {
-  bool debugParse = false;
-  bool debugSymTab = false;
-  bool debugProof = false;
-  bool showMusic = true;
-  bool showWorkDone = true;
-  int maxNumberBells = 12;
-};
 
 struct ProofRequest {
   std::vector<std::string> lines;  // the editor's lines, as bytes in `encoding`
   TextEncoding encoding = TextEncoding::Utf8;
-  ProofOptions options;
+  RunOptions options;
   std::optional<CrossCheckSetup> crossCheck;
   QByteArray crossCheckInput;  // the text as Save writes it
   size_t pageLineLimit = DefaultPageLineLimit;
-  int64_t maxChanges = 0;  // 0: no limit
 };
 
 struct ProofResult {

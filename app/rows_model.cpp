@@ -27,34 +27,6 @@ std::string MethodOfMarker(std::string_view marker) {
   return std::string(marker);
 }
 
-// Collects the first error of a refused text.
-class FirstErrorSink : public DiagnosticSink {
- public:
-  void Report(const Diagnostic& diagnostic) override {
-    if (diagnostic.kind != Diagnostic::Kind::Error || !text.empty()) return;
-    text = diagnostic.header;
-    const size_t start = diagnostic.detail.find_first_not_of(' ');
-    if (start == std::string::npos) return;
-    text += ' ';
-    text.append(diagnostic.detail, start);
-  }
-  std::string text;
-};
-
-// Keeps the line a stopped proof wrote: the last progress line, or the one
-// before the change count.
-class StopLineSink : public LineSink {
- public:
-  void Append(std::string_view line) override {
-    beforeLast_.swap(last_);
-    last_.assign(line);
-  }
-  std::string StopLine() const { return last_.rfind("Number changes generated=", 0) == 0 ? beforeLast_ : last_; }
-
- private:
-  std::string beforeLast_, last_;
-};
-
 }  // namespace
 
 RowsModel::RowsModel(int64_t rowCap, RunControl* control)
@@ -118,10 +90,12 @@ void RowsModel::ReachCap() {
     control_->RequestStop("Proof stopped: the rows view holds at most " + std::to_string(rowCap_) + " rows");
 }
 
-void RowsModel::Finish(const RunResult& result, const std::string& stopLine, const std::string& firstError) {
+void RowsModel::Finish(const RunResult& result) {
   result_ = result;
   control_ = nullptr;  // the run is over; the control may go
-  verdict_ = VerdictText(stopLine, firstError);
+  // A run that gave the model only some of its rows went on without it.
+  if (rowCount_ > 0 && static_cast<int64_t>(rowCount_) <= result.changes) cutShort_ = true;
+  verdict_ = VerdictText();
   leadStarts_.clear();
   if (rowCount_ == 0) return;
   if (markers_.empty()) StartsFromTreble();
@@ -179,18 +153,18 @@ void RowsModel::SplitLongLeads() {
   leadStarts_ = std::move(split);
 }
 
-std::string RowsModel::VerdictText(const std::string& stopLine, const std::string& firstError) const {
+std::string RowsModel::VerdictText() const {
   const std::string falseRows = std::to_string(result_.duplicates) + (result_.duplicates == 1 ? " row" : " rows");
   switch (result_.outcome) {
     case ProofOutcome::Refused:
-      return firstError.empty() ? "Errors found; nothing proved" : "Errors found: " + firstError;
+      return result_.firstError ? "Errors found: " + FirstErrorText(*result_.firstError) : "Errors found; nothing proved";
     case ProofOutcome::RoundsFound: return "Touch is True";
     case ProofOutcome::Conflicting: return "Touch is False in " + falseRows;
     case ProofOutcome::NotRound: return "Rounds were not found: the touch ends in " + RowText(rowCount_ - 1);
     case ProofOutcome::HaltedAtRow:
       return "Halted at change " + std::to_string(result_.changes) +
              (result_.duplicates > 0 ? ": false in " + falseRows : std::string());
-    case ProofOutcome::Stopped: return stopLine.empty() ? "Proof stopped" : stopLine;
+    case ProofOutcome::Stopped: return result_.stopLine.empty() ? "Proof stopped" : result_.stopLine;
   }
   return {};
 }
@@ -251,18 +225,14 @@ std::shared_ptr<RowsModel> CollectRows(const std::vector<std::string>& lines, in
   RunControl ownControl;
   RunControl* used = control ? control : &ownControl;
   auto model = std::make_shared<RowsModel>(rowCap, used);
-  FirstErrorSink errors;
-  StopLineSink progress;
-  Engine engine;
-  engine.ProgressOutput = &progress;
-  engine.MaxNumberBells = maxNumberBells;
-  engine.ShowMusic = false;
-  engine.ShowWorkDone = false;
-  engine.Control = used;
-  engine.DiagnosticOutput = &errors;
-  engine.Observer = model.get();
-  const RunResult result = engine.RunProof(lines);
-  model->Finish(result, progress.StopLine(), errors.text);
+  RunOptions options;
+  options.MaxNumberBells = maxNumberBells;
+  options.ShowMusic = false;
+  options.ShowWorkDone = false;
+  RunOutputs outputs;
+  outputs.Control = used;
+  outputs.Observer = model.get();
+  model->Finish(Engine(options, outputs).RunProof(lines));
   return model;
 }
 

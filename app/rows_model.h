@@ -12,8 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "run.h"
-#include "settings.h"
+#include "engine.h"
 
 namespace tolvern::app {
 
@@ -46,9 +45,11 @@ class RowsModel : public RowObserver {
   void OnLeadHead(std::string_view marker, int64_t change) override;
 
   // After the run: keeps the outcome and divides the rows into leads.
-  // `stopLine` is the line a stopped proof wrote; `firstError` the first
-  // error of a refused text.
-  void Finish(const RunResult& result, const std::string& stopLine, const std::string& firstError);
+  void Finish(const RunResult& result);
+
+  // The changes the model holds at most (a run stops giving it rows past
+  // this with RunOptions::MaxObservedRows).
+  int64_t RowCap() const { return rowCap_; }
 
   int Stage() const { return stage_; }
   // Rows held: rounds and every change rung up to the cap (0 when nothing was proved).
@@ -76,7 +77,7 @@ class RowsModel : public RowObserver {
   const RunResult& Result() const { return result_; }
   // What the proof found, in a line: "Touch is True", "Touch is False in 3 rows", ...
   const std::string& Verdict() const { return verdict_; }
-  // The proof was stopped because the touch passed the row cap.
+  // The touch went past the row cap: only its first rows are held.
   bool CutShort() const { return cutShort_; }
   // Heap bytes the model holds.
   size_t BytesHeld() const;
@@ -103,7 +104,7 @@ class RowsModel : public RowObserver {
   void StartsFromMarkers();
   void StartsFromTreble();
   void SplitLongLeads();
-  std::string VerdictText(const std::string& stopLine, const std::string& firstError) const;
+  std::string VerdictText() const;
 
   int64_t rowCap_;
   RunControl* control_;

@@ -12,7 +12,7 @@
 #include <limits>
 #include <string>
 
-#include "reader.h"
+#include "parser.h"
 
 namespace tolvern::app {
 

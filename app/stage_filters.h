@@ -1,53 +1,32 @@
-// The fourteen file filters, one per stage, numbered from 1 as the Open menu
-// and the file dialogs number them.
+// The fourteen file filters, one per stage with a file type of its own, then
+// Other SIRIL and All, numbered from 1 as the Open menu and the file dialogs
+// number them.
 #pragma once
 
 #include <QString>
 #include <QStringList>
 #include <array>
 
+#include "stages.h"
+
 namespace tolvern::app {
 
-struct StageFilter {
-  const char* name;     // as the dialogs list it
-  const char* pattern;  // "*.maj"
-  const char* caption;  // the item under File > Open
-  const char* item;     // the item's name
-};
+inline constexpr int OtherSirilFilter = static_cast<int>(StagesWithFiles) + 1;
+inline constexpr int AllFilter = OtherSirilFilter + 1;
+inline constexpr int FilterCount = AllFilter;
 
-inline constexpr std::array<StageFilter, 14> StageFilters = {{
-    {"Doubles (*.dou)", "*.dou", "Doubles", "Doubles2"},
-    {"Minor (*.min)", "*.min", "Minor", "Minor2"},
-    {"Triples (*.tri)", "*.tri", "Triples", "Triples2"},
-    {"Major (*.maj)", "*.maj", "Major", "Major2"},
-    {"Caters (*.cat)", "*.cat", "Caters", "Caters2"},
-    {"Royal (*.roy)", "*.roy", "Royal", "Royal2"},
-    {"Cinques (*.cin)", "*.cin", "Cinques", "Cinques1"},
-    {"Maximus (*.max)", "*.max", "Maximus", "Maximus2"},
-    {"Sextuples (*.sex)", "*.sex", "Sextuples", "Sextuples1"},
-    {"Fourteen (*.fou)", "*.fou", "Fourteen", "Fourteen1"},
-    {"Septuples (*.sep)", "*.sep", "Septuples", "Septuples1"},
-    {"Sixteen (*.six)", "*.six", "Sixteen", "Sixteen1"},
-    {"Other SIRIL (*.sir)", "*.sir", "Other SIRIL", "OtherSIRIL1"},
-    {"All (*.*)", "*.*", "All", "All1"},
-}};
+// The names of the items under File > Open, filter by filter.
+inline constexpr std::array<const char*, FilterCount> OpenItemNames = {
+    "Doubles2", "Minor2",     "Triples2",  "Major2",     "Caters2",   "Royal2",      "Cinques1",
+    "Maximus2", "Sextuples1", "Fourteen1", "Septuples1", "Sixteen1",  "OtherSIRIL1", "All1"};
 
-inline constexpr int OtherSirilFilter = 13;
-inline constexpr int AllFilter = 14;
-
-inline QStringList StageFilterNames() {
-  QStringList names;
-  for (const StageFilter& filter : StageFilters) names << QString::fromLatin1(filter.name);
-  return names;
-}
-
+// The caption of a filter's item under File > Open: "Major", "Other SIRIL", "All".
+QString FilterCaption(int filter);
+// The extension of a filter other than All, without its dot: "maj", "sir".
+QString FilterExtension(int filter);
+// As the dialogs list it: "Major (*.maj)".
+QStringList StageFilterNames();
 // The filter whose extension a file has (letter case aside); All for others.
-inline int StageFilterOf(const QString& path) {
-  for (int i = 0; i < OtherSirilFilter; ++i) {
-    const QString extension = QString::fromLatin1(StageFilters[i].pattern).mid(1);
-    if (path.endsWith(extension, Qt::CaseInsensitive)) return i + 1;
-  }
-  return AllFilter;
-}
+int StageFilterOf(const QString& path);
 
 }  // namespace tolvern::app

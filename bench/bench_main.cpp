@@ -21,10 +21,11 @@
 #include <vector>
 
 #include "file_sink.h"
+#include "engine.h"
 #include "methods_workload.h"
+#include "row_register.h"
+#include "stages.h"
 #include "timing.h"
-#include "run.h"
-#include "truth.h"
 #include "workloads.h"
 
 namespace tolvern::bench {
@@ -76,7 +77,7 @@ struct Staged {
   size_t registerBytes = 0;
   long long rssBeforeProofKiB = 0;
   long long peakInProofKiB = 0;
-  ProofVerdict verdict = ProofVerdict::None;
+  ProofOutcome verdict = ProofOutcome::Stopped;
 };
 
 Staged ProveStaged(Engine& engine, const Lines& lines, bool measureMemory = false) {
@@ -105,7 +106,7 @@ Staged ProveStaged(Engine& engine, const Lines& lines, bool measureMemory = fals
   s.duplicates = prover.DuplicateCount;
   s.distinctRows = prover.RowTable.DistinctRows();
   s.registerBytes = prover.RowTable.CapacityBytes();
-  s.verdict = prover.Verdict;
+  s.verdict = prover.Outcome;
   parser.FreeDefinitions();
   const auto t4 = Clock::now();
   s.parse = Seconds(t0, t1);
@@ -117,9 +118,9 @@ Staged ProveStaged(Engine& engine, const Lines& lines, bool measureMemory = fals
 struct Sinks {
   CountingSink proof, compatible, progress;
   void Bind(Engine& engine) {
-    engine.ProofOutput = &proof;
-    engine.CompatibleOutput = &compatible;
-    engine.ProgressOutput = &progress;
+    engine.Outputs.ProofOutput = &proof;
+    engine.Outputs.CompatibleOutput = &compatible;
+    engine.Outputs.ProgressOutput = &progress;
   }
 };
 
@@ -129,8 +130,8 @@ std::vector<Staged> RunChangeWorkload(const Lines& lines, int maxBells, int runs
   Engine engine;
   Sinks sinks;
   sinks.Bind(engine);
-  engine.MaxNumberBells = maxBells;
-  engine.ShowMusic = showMusic;
+  engine.Options.MaxNumberBells = maxBells;
+  engine.Options.ShowMusic = showMusic;
   std::vector<Staged> results;
   for (int i = 0; i < runs; ++i) results.push_back(ProveStaged(engine, lines, measureMemory));
   return results;
@@ -233,7 +234,7 @@ int Reading(int runs) {
     Engine engine;
     Sinks sinks;
     sinks.Bind(engine);
-    engine.MaxNumberBells = 16;
+    engine.Options.MaxNumberBells = 16;
     std::vector<double> split, parse, read, freeing, readCpu;
     size_t changes = 0;
     for (int i = 0; i < runs; ++i) {
@@ -346,8 +347,8 @@ int EveryRow(int runs, const std::string& out) {
   std::printf("everyrow: the peal with EVERYROW = \"@\", proof pages written to a file, 1000 proofs\n");
   Engine engine;
   CountingSink progress;
-  engine.ProgressOutput = &progress;
-  engine.CompatibleOutput = nullptr;  // as `tolvern prove --proof FILE` leaves it
+  engine.Outputs.ProgressOutput = &progress;
+  engine.Outputs.CompatibleOutput = nullptr;  // as `tolvern prove --proof FILE` leaves it
 
   // A batch of proofs writes its pages one after another into one new file,
   // as a proof of a long touch would: the figure is the rate at which lines
@@ -362,11 +363,11 @@ int EveryRow(int runs, const std::string& out) {
     const auto start = Clock::now();
     FileSink file;
     if (!file.Open(out)) throw std::runtime_error("cannot write " + out);
-    engine.ProofOutput = &file;
+    engine.Outputs.ProofOutput = &file;
     for (int i = 0; i < batch; ++i) result = engine.RunProof(lines);
     if (!file.Close()) throw std::runtime_error("cannot write " + out);
     const double seconds = Seconds(start, Clock::now());
-    engine.ProofOutput = nullptr;
+    engine.Outputs.ProofOutput = nullptr;
     if (result.outcome != ProofOutcome::RoundsFound) throw std::runtime_error("the peal is not true");
     linesPerBatch = CountLines(out);
     rates.push_back(static_cast<double>(linesPerBatch) / seconds);
@@ -390,7 +391,7 @@ int CheckFiles(const std::string& folder, int count) {
     // Mostly true plain courses, with some false, short and faulty ones.
     const int kind = i % 50 == 49 ? 3 : i % 20 == 19 ? 2 : i % 10 == 9 ? 1 : 0;
     char name[64];
-    std::snprintf(name, sizeof name, "c%05d.%s", i, StageExtension(stage).c_str());
+    std::snprintf(name, sizeof name, "c%05d.%s", i, std::string(ExtensionOfStage(stage)).c_str());
     std::ofstream file(std::filesystem::path(folder) / name, std::ios::binary);
     for (const std::string& line : SmallComposition(stage, kind)) file << line << "\r\n";
     if (!file) {
@@ -417,7 +418,7 @@ int Verify() {
     Engine engine;
     Sinks sinks;
     sinks.Bind(engine);
-    engine.MaxNumberBells = maxBells;
+    engine.Options.MaxNumberBells = maxBells;
     return engine.RunProof(lines);
   };
 
@@ -430,7 +431,7 @@ int Verify() {
     Engine engine;
     Sinks sinks;
     sinks.Bind(engine);
-    engine.MaxNumberBells = 16;
+    engine.Options.MaxNumberBells = 16;
     const Staged s = ProveStaged(engine, DistinctComposition(5, 200, 3, 7));
     expect(s.changes == 3000, "distinct: 3 passes of 5 x 200 changes ring 3000");
     expect(s.distinctRows + static_cast<uint64_t>(s.duplicates) == 3000 && s.duplicates < 30,
@@ -443,7 +444,7 @@ int Verify() {
   {
     Engine engine;
     LineList proof;
-    engine.ProofOutput = &proof;
+    engine.Outputs.ProofOutput = &proof;
     const RunResult r = engine.RunProof(peal);
     expect(r.outcome == ProofOutcome::RoundsFound && r.duplicates == 0, "peal: the touch is true");
     expect(leads >= 313 && leads <= 320 && r.changes == leads * 16, "peal: 5000-odd changes in whole leads");
@@ -456,7 +457,7 @@ int Verify() {
   {
     Engine engine;
     LineList proof;
-    engine.ProofOutput = &proof;
+    engine.Outputs.ProofOutput = &proof;
     const RunResult r = engine.RunProof(EveryRowComposition(peal));
     expect(r.outcome == ProofOutcome::RoundsFound, "everyrow: still true");
     expect(proof.lines.size() > static_cast<size_t>(r.changes) && proof.lines[r.changes - 1] == "12345678",

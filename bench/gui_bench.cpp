@@ -46,8 +46,8 @@ ProofRequest EveryRowRequest(int changes) {
   ProofRequest request;
   request.lines = bench::DistinctComposition(200, changes / 200, 1, 7);
   request.lines.push_back("EVERYROW = \"@\"");
-  request.options.maxNumberBells = 16;
-  request.options.showMusic = false;
+  request.options.MaxNumberBells = 16;
+  request.options.ShowMusic = false;
   return request;
 }
 
@@ -56,11 +56,11 @@ ProofRequest EveryRowRequest(int changes) {
 std::pair<double, double> EngineThenPages(const ProofRequest& request) {
   PageLines proof, compatible, progress;
   Engine engine;
-  engine.ProofOutput = &proof;
-  engine.CompatibleOutput = &compatible;
-  engine.ProgressOutput = &progress;
-  engine.MaxNumberBells = 16;
-  engine.ShowMusic = false;
+  engine.Outputs.ProofOutput = &proof;
+  engine.Outputs.CompatibleOutput = &compatible;
+  engine.Outputs.ProgressOutput = &progress;
+  engine.Options.MaxNumberBells = 16;
+  engine.Options.ShowMusic = false;
   QElapsedTimer timer;
   timer.start();
   engine.RunProof(request.lines);
@@ -150,8 +150,8 @@ void RunawayTouch() {
   ProofRequest request;
   request.lines = bench::DistinctComposition(200, 1000, 50, 7);
   request.lines.push_back("EVERYROW = \"@\"");
-  request.options.maxNumberBells = 16;
-  request.options.showMusic = false;
+  request.options.MaxNumberBells = 16;
+  request.options.ShowMusic = false;
   JobControl control;
   QElapsedTimer timer;
   timer.start();

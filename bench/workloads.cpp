@@ -302,12 +302,4 @@ Lines SmallComposition(int stage, int kind) {
   return lines;
 }
 
-std::string StageExtension(int stage) {
-  // Stages 5 to 16 have names of their own; anything else is plain SIRIL.
-  static const std::array<const char*, 12> names = {"dou", "min", "tri", "maj", "cat", "roy",
-                                                    "cin", "max", "sex", "fou", "sep", "six"};
-  if (stage >= 5 && stage <= 16) return names[static_cast<size_t>(stage - 5)];
-  return "sir";
-}
-
 }  // namespace tolvern::bench

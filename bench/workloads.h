@@ -33,7 +33,4 @@ Lines EveryRowComposition(const Lines& peal);
 // CONFLICT (false); 2: one lead (not round); 3: a text with an error.
 Lines SmallComposition(int stage, int kind);
 
-// Extension of a composition file for a stage ("sir" outside 4 to 16).
-std::string StageExtension(int stage);
-
 }  // namespace tolvern::bench

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cctype>
 #include <condition_variable>
 #include <filesystem>
 #include <mutex>
@@ -10,8 +9,10 @@
 #include <ostream>
 #include <thread>
 
-#include "command_line.h"
-#include "run.h"
+#include "composition_file.h"
+#include "settings_file.h"
+#include "engine.h"
+#include "stages.h"
 
 namespace tolvern {
 
@@ -32,91 +33,18 @@ constexpr const char* CheckUsage =
     "reason a touch stopped, or \"cannot read file\") ends the line when there is one.\n"
     "Exit status: 0 when every file is true, 1 otherwise, 3 for a usage error.\n";
 
-constexpr const char* StageExtensions[] = {".dou", ".min", ".tri", ".maj", ".cat", ".roy", ".cin",
-                                           ".max", ".sex", ".fou", ".sep", ".six", ".sir"};
-
 bool IsCompositionFile(const std::filesystem::path& path) {
-  std::string extension = path.extension().string();
-  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return std::find(std::begin(StageExtensions), std::end(StageExtensions), extension) !=
-         std::end(StageExtensions);
+  const std::string extension = path.extension().string();
+  return !extension.empty() && IsCompositionExtension(std::string_view(extension).substr(1));
 }
 
-std::string TrimLeft(std::string_view text) {
-  const size_t start = text.find_first_not_of(" \t");
-  return start == std::string_view::npos ? std::string() : std::string(text.substr(start));
-}
-
-// The pages of a checked run are not kept. These sinks hold only what the
-// line of the file needs: the first error and the reason for a stop.
-//
-// The engine writes an error's header and its detail to the proof page and
-// then, for the first error of a run only, the header to the compatible page;
-// so when the compatible page receives its first line, the proof page's last
-// two lines are that error.
-struct RunCapture {
-  struct Proof : LineSink {
-    explicit Proof(RunCapture& c) : capture(c) {}
-    void Append(std::string_view line) override {
-      if (capture.compatibleSeen) return;
-      beforeLast.swap(last);
-      last.assign(line);
-    }
-    RunCapture& capture;
-    std::string beforeLast, last;
-  };
-  struct Compatible : LineSink {
-    explicit Compatible(RunCapture& c) : capture(c) {}
-    void Append(std::string_view line) override {
-      if (capture.compatibleSeen) return;
-      capture.compatibleSeen = true;
-      capture.firstError.assign(line);
-      if (capture.proof.beforeLast == line) capture.firstError += " " + TrimLeft(capture.proof.last);
-    }
-    RunCapture& capture;
-  };
-  struct Progress : LineSink {
-    void Append(std::string_view line) override {
-      beforeLast.swap(last);
-      last.assign(line);
-    }
-    // A stop is written just before the change count, or last of all when the
-    // run failed before its report.
-    std::string StopReason() const {
-      return last.rfind("Number changes generated=", 0) == 0 ? beforeLast : last;
-    }
-    std::string beforeLast, last;
-  };
-
-  RunCapture() : proof(*this), compatible(*this) {}
-  void Reset() {
-    compatibleSeen = false;
-    firstError.clear();
-    proof.beforeLast.clear();
-    proof.last.clear();
-    progress.beforeLast.clear();
-    progress.last.clear();
-  }
-
-  bool compatibleSeen = false;
-  std::string firstError;
-  Proof proof;
-  Compatible compatible;
-  Progress progress;
-};
-
-// One worker's engine, kept from file to file.
+// One worker's engine, kept from file to file. No pages are shown, so none
+// is bound and the tables are not written out.
 class FileChecker {
  public:
-  explicit FileChecker(const CheckOptions& options) {
-    engine_.ProofOutput = &capture_.proof;
-    engine_.CompatibleOutput = &capture_.compatible;
-    engine_.ProgressOutput = &capture_.progress;
-    // No pages are shown, so the tables are not written out.
-    engine_.ShowMusic = false;
-    engine_.ShowWorkDone = false;
-    engine_.MaxNumberBells = ClampMaxNumberBells(options.maxBells);
-    engine_.MaxChanges = options.maxChanges;
+  explicit FileChecker(const CheckOptions& options) : engine_(options.run) {
+    engine_.Options.ShowMusic = false;
+    engine_.Options.ShowWorkDone = false;
   }
 
   CheckedFile Check(const std::string& path) {
@@ -128,38 +56,16 @@ class FileChecker {
       file.firstError = "cannot read file";
       return file;
     }
-    capture_.Reset();
     const RunResult result = engine_.RunProof(lines);
     file.changes = result.changes;
-    switch (result.outcome) {
-      case ProofOutcome::RoundsFound:
-        file.verdict = result.duplicates == 0 ? "true" : "false";
-        break;
-      case ProofOutcome::Conflicting:
-        file.verdict = "false";
-        break;
-      case ProofOutcome::HaltedAtRow:
-        // Halted away from rounds: false when a row repeated, else cut short.
-        file.verdict = result.duplicates > 0 ? "false" : "not round";
-        break;
-      case ProofOutcome::NotRound:
-        file.verdict = "not round";
-        break;
-      case ProofOutcome::Stopped:
-        file.verdict = "stopped";
-        file.firstError = capture_.progress.StopReason();
-        break;
-      case ProofOutcome::Refused:
-        file.verdict = "errors";
-        file.firstError = capture_.compatibleSeen ? capture_.firstError : capture_.progress.last;
-        break;
-    }
+    file.verdict = VerdictWord(result);
+    if (result.outcome == ProofOutcome::Stopped) file.firstError = result.stopLine;
+    else if (result.outcome == ProofOutcome::Refused && result.firstError) file.firstError = FirstErrorText(*result.firstError);
     return file;
   }
 
  private:
   Engine engine_;
-  RunCapture capture_;
 };
 
 int UsageError(std::ostream& err, const std::string& message) {
@@ -216,12 +122,12 @@ int RunCheck(const std::vector<std::string>& arguments, std::ostream& out, std::
     } else if (!optionsEnded && arg == "--max-bells") {
       const auto n = value();
       if (!n) return UsageError(err, "--max-bells needs a number");
-      options.maxBells = ClampMaxNumberBells(*n);
+      options.run.MaxNumberBells = ClampMaxNumberBells(*n);
       maxBellsGiven = true;
     } else if (!optionsEnded && arg == "--max-changes") {
       const auto n = value();
       if (!n || *n < 0) return UsageError(err, "--max-changes needs a number of changes");
-      options.maxChanges = *n;
+      options.run.MaxChanges = *n;
     } else if (!optionsEnded && arg == "--") {
       optionsEnded = true;
     } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
@@ -240,7 +146,7 @@ int RunCheck(const std::vector<std::string>& arguments, std::ostream& out, std::
   }
   if (!anyFile) return UsageError(err, "no composition FILE given");
   if (paths.empty()) return UsageError(err, "no composition files to check");
-  if (!maxBellsGiven) options.maxBells = MaxBellsFromSettingsFile(err);
+  if (!maxBellsGiven) options.run.MaxNumberBells = MaxBellsFromSettingsFile(err);
 
   unsigned jobs = options.jobs;
   if (jobs == 0) jobs = std::max(1u, std::thread::hardware_concurrency());

@@ -7,12 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "run_options.h"
+
 namespace tolvern {
 
 struct CheckOptions {
   unsigned jobs = 0;  // worker threads; 0 means one per core
-  int maxBells = 12;
-  long long maxChanges = 0;
+  RunOptions run;
 };
 
 struct CheckedFile {

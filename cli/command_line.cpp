@@ -14,10 +14,11 @@
 #include <unistd.h>
 
 #include "check.h"
+#include "composition_file.h"
 #include "file_sink.h"
+#include "engine.h"
 #include "methods_command.h"
-#include "run.h"
-#include "app_settings.h"
+#include "settings_file.h"
 
 namespace tolvern {
 
@@ -70,12 +71,8 @@ struct ProveOptions {
   std::string proofPath = "-";
   std::string compatiblePath;
   std::string progressPath;
-  bool debugParse = false, debugSymTab = false, debugProof = false;
-  bool showMusic = true, showWork = true;
-  int maxBells = 12;
+  RunOptions run;
   bool maxBellsGiven = false;
-  long long maxChanges = 0;
-  long long maxIdle = RunSettings{}.MaxIdleWork;
 };
 
 // Fills `options`; returns an error message, empty when the arguments are good.
@@ -100,31 +97,31 @@ std::string ParseProveArguments(const std::vector<std::string>& args, ProveOptio
       std::stringstream list(v);
       std::string item;
       while (std::getline(list, item, ',')) {
-        if (item == "parse") options.debugParse = true;
-        else if (item == "symtab") options.debugSymTab = true;
-        else if (item == "proof") options.debugProof = true;
+        if (item == "parse") options.run.DebugParse = true;
+        else if (item == "symtab") options.run.DebugSymTab = true;
+        else if (item == "proof") options.run.DebugProof = true;
         else return "unknown --debug item '" + item + "' (use parse, symtab, proof)";
       }
     } else if (arg == "--no-music") {
-      options.showMusic = false;
+      options.run.ShowMusic = false;
     } else if (arg == "--no-work") {
-      options.showWork = false;
+      options.run.ShowWorkDone = false;
     } else if (arg == "--max-bells") {
       if (!value(v)) return "--max-bells needs a number";
       const auto n = ParseNumber(v);
       if (!n) return "--max-bells needs a number, not '" + v + "'";
-      options.maxBells = ClampMaxNumberBells(*n);
+      options.run.MaxNumberBells = ClampMaxNumberBells(*n);
       options.maxBellsGiven = true;
     } else if (arg == "--max-changes") {
       if (!value(v)) return "--max-changes needs a number";
       const auto n = ParseNumber(v);
       if (!n || *n < 0) return "--max-changes needs a number of changes, not '" + v + "'";
-      options.maxChanges = *n;
+      options.run.MaxChanges = *n;
     } else if (arg == "--max-idle") {
       if (!value(v)) return "--max-idle needs a number";
       const auto n = ParseNumber(v);
       if (!n || *n < 0) return "--max-idle needs a number of steps, not '" + v + "'";
-      options.maxIdle = *n;
+      options.run.MaxIdleWork = *n;
     } else if (arg.size() > 1 && arg[0] == '-' && arg != "-") {
       return "unknown option '" + arg + "'";
     } else {
@@ -149,7 +146,7 @@ int Prove(const std::vector<std::string>& args) {
   ProveOptions options;
   const std::string problem = ParseProveArguments(args, options);
   if (!problem.empty()) return UsageError(problem);
-  if (!options.maxBellsGiven) options.maxBells = MaxBellsFromSettingsFile(std::cerr);
+  if (!options.maxBellsGiven) options.run.MaxNumberBells = MaxBellsFromSettingsFile(std::cerr);
 
   std::vector<std::string> lines;
   if (!ReadCompositionFile(options.file, lines)) {
@@ -168,18 +165,11 @@ int Prove(const std::vector<std::string>& args) {
   if (options.progressPath.empty()) progress.OpenStandardError();
   else if (!progress.Open(options.progressPath)) return cannotWrite(options.progressPath);
 
-  Engine engine;
-  engine.ProofOutput = &proof;
-  engine.CompatibleOutput = options.compatiblePath.empty() ? nullptr : &compatible;
-  engine.ProgressOutput = &progress;
-  engine.DebugParse = options.debugParse;
-  engine.DebugSymTab = options.debugSymTab;
-  engine.DebugProof = options.debugProof;
-  engine.ShowMusic = options.showMusic;
-  engine.ShowWorkDone = options.showWork;
-  engine.MaxNumberBells = options.maxBells;
-  engine.MaxChanges = options.maxChanges;
-  engine.MaxIdleWork = options.maxIdle;
+  RunOutputs outputs;
+  outputs.ProofOutput = &proof;
+  outputs.CompatibleOutput = options.compatiblePath.empty() ? nullptr : &compatible;
+  outputs.ProgressOutput = &progress;
+  Engine engine(options.run, outputs);
   const RunResult result = engine.RunProof(lines);
 
   bool written = true;
@@ -213,49 +203,6 @@ int Draw(const std::vector<std::string>& args) {
 
 }  // namespace
 
-namespace {
-
-// All of a stream's bytes, read in large pieces.
-bool ReadAll(std::FILE* file, std::string& bytes) {
-  char buffer[1 << 16];
-  size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
-  return !std::ferror(file);
-}
-
-}  // namespace
-
-bool ReadCompositionFile(const std::string& path, std::vector<std::string>& lines) {
-  std::string bytes;
-  if (path == "-") {
-    if (!ReadAll(stdin, bytes)) return false;
-  } else {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) return false;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return false;
-    const auto size = std::filesystem::file_size(path, error);
-    if (!error) bytes.reserve(static_cast<size_t>(size));
-    const bool read = ReadAll(file, bytes);
-    std::fclose(file);
-    if (!read) return false;
-  }
-  lines = SplitLines(bytes);
-  return true;
-}
-
-int MaxBellsFromSettingsFile(std::ostream& err) {
-  std::string warning;
-  const int maxBells = MaxNumberBellsSetting(".", &warning);
-  if (!warning.empty()) {
-    // The message box's two lines, joined for one line of standard error.
-    const size_t gap = warning.find("\n\n");
-    if (gap != std::string::npos) warning.replace(gap, 2, "; ");
-    err << "tolvern: " << warning << "\n";
-  }
-  return maxBells;
-}
-
 int RunCommandLine(const std::vector<std::string>& arguments) {
   if (arguments.empty()) return UsageError("no command given");
   const std::string& command = arguments[0];
@@ -274,23 +221,6 @@ int RunCommandLine(const std::vector<std::string>& arguments) {
   if (command == "check")
     return RunCheck(std::vector<std::string>(arguments.begin() + 1, arguments.end()), std::cout, std::cerr);
   return UsageError("unknown command '" + command + "'");
-}
-
-// A whole number in decimal, or in hexadecimal after "0x", as the settings
-// file reads it.
-std::optional<long long> ParseNumber(const std::string& text) {
-  if (text.empty()) return std::nullopt;
-  int base = 10;
-  std::string digits = text;
-  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-    base = 16;
-    digits = text.substr(2);
-  }
-  errno = 0;
-  char* end = nullptr;
-  const long long value = std::strtoll(digits.c_str(), &end, base);
-  if (errno != 0 || end == digits.c_str() || *end != '\0') return std::nullopt;
-  return value;
 }
 
 }  // namespace tolvern

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "output.h"
+#include "outputs.h"
 
 namespace tolvern {
 

@@ -4,9 +4,10 @@
 #include <ostream>
 #include <string>
 
-#include "command_line.h"
+#include "composition_file.h"
 #include "json_writer.h"
 #include "method_library.h"
+#include "settings_file.h"
 
 namespace tolvern {
 

@@ -1,5 +1,4 @@
-#include "definitions.h"
-#include "reader.h"
+#include "parser.h"
 
 namespace tolvern {
 
@@ -12,7 +11,7 @@ void Parser::ParseDefinitionBody(Statement& s) {
   }
 
   while (!s.token.empty()) {
-    if (settings_.DebugParse)
+    if (options_.DebugParse)
       Trace(">> RHS Repcount=" + std::to_string(s.count) + "   >> Text=\"" + s.token + "\"");
 
     switch (s.token[0]) {
@@ -54,7 +53,7 @@ void Parser::AppendReference(Statement& s) {
 
 bool Parser::ReadContinuation(Statement& s) {
   s.continuationRead = true;
-  if (settings_.DebugParse) Trace(">> Dangling comma .. continuation line found");
+  if (options_.DebugParse) Trace(">> Dangling comma .. continuation line found");
   do {
     if (*s.lineIndex + 1 >= static_cast<int64_t>(s.lines.size())) {
       ErrorAtLine("... Comma at end of last line with no continuation line");
@@ -67,7 +66,7 @@ bool Parser::ReadContinuation(Statement& s) {
     s.token.clear();
     if (!s.line.empty()) ReadElement(s, true);
   } while (s.token.empty() && s.AtEnd());
-  if (settings_.DebugParse) Trace(">> Dangling comma .. got next NAME=\"" + s.token + "\"");
+  if (options_.DebugParse) Trace(">> Dangling comma .. got next NAME=\"" + s.token + "\"");
   return true;
 }
 

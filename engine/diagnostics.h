@@ -2,15 +2,16 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
-#include "settings.h"
+#include "outputs.h"
 
 namespace tolvern {
 
 class Diagnostics {
  public:
-  explicit Diagnostics(const RunSettings& settings) : settings_(settings) {}
+  explicit Diagnostics(const RunOutputs& outputs) : outputs_(outputs) {}
 
   // The line a report belongs to: by default the line being read.
   static constexpr int64_t LineBeingRead = -1;
@@ -22,12 +23,21 @@ class Diagnostics {
   void FollowReading(const int64_t* zeroBasedLine) { reading_ = zeroBasedLine; }
 
   int64_t ErrorCount = 0;
+  int64_t WarningCount = 0;  // warnings given
+  std::optional<Diagnostic> FirstError;
   bool SilentReporting = false;
+
+  // Ready for the next run.
+  void Reset() {
+    ErrorCount = WarningCount = 0;
+    FirstError.reset();
+    SilentReporting = false;
+  }
 
  private:
   void Give(Diagnostic::Kind kind, const std::string& header, const std::string& detail, int64_t line);
 
-  const RunSettings& settings_;
+  const RunOutputs& outputs_;
   const int64_t* reading_ = nullptr;
 };
 

@@ -160,4 +160,7 @@ class DefinitionTable {
   TCompElement* last_ = nullptr;
 };
 
+// The empty-body element a definition may hold.
+inline constexpr const char* NullElementText = "<null>";
+
 }  // namespace tolvern

@@ -1,4 +1,4 @@
-#include "expansion.h"
+#include "prover.h"
 
 #include <algorithm>
 #include <array>
@@ -170,13 +170,13 @@ void Prover::ProveTouch(const TCompElement* composition, const PredefinedNames& 
   // stopped early, it holds no more than its rows ask for. Left to run to
   // its end, it has the full table from the start.
   uint64_t expected = ExpectedRows(composition, stage_);
-  if (settings_.MaxChanges > 0) expected = std::min(expected, static_cast<uint64_t>(settings_.MaxChanges));
-  RowTable.Clear(expected, settings_.Control ? uint64_t{3} << 20 : expected);
+  if (options_.MaxChanges > 0) expected = std::min(expected, static_cast<uint64_t>(options_.MaxChanges));
+  RowTable.Clear(expected, outputs_.Control ? uint64_t{3} << 20 : expected);
   Leads.Reset();
   Music.Reset();
   if (stage_ >= 6) Music.BuildMusicPatterns(names_.PredefinedMusic, stage_, diagnostics_);
   musicFilter_ = Music.Filter();
-  if (!settings_.ShowMusic || !Music.Counting()) musicFilter_.keys.fill(0);
+  if (!options_.ShowMusic || !Music.Counting()) musicFilter_.keys.fill(0);
   musicRows_.clear();
   repeatedRows_.clear();
   musicScan_ = tallyScan_ = false;
@@ -191,21 +191,23 @@ void Prover::ProveTouch(const TCompElement* composition, const PredefinedNames& 
   AtRounds = true;
   RowEventHalt = false;
   Stopped = false;
-  Verdict = ProofVerdict::None;
+  Outcome = ProofOutcome::Stopped;
+  StopLine.clear();
   stack_.clear();
   idleWork_ = 0;
   conflictInert_ = IsInert(names_.PredefinedConflict);
   everyRowInert_ = IsInert(names_.PredefinedEveryRow);
   roundsInert_ = IsInert(names_.PredefinedRounds);
-  deferRows_ = conflictInert_ && !settings_.DebugProof && !settings_.Observer;
-  plainChanges_ = deferRows_ && everyRowInert_;
-  changeLimit_ = settings_.MaxChanges > 0 ? settings_.MaxChanges : std::numeric_limits<int64_t>::max();
-  idleLimit_ = settings_.MaxIdleWork > 0 ? settings_.MaxIdleWork : std::numeric_limits<int64_t>::max();
+  observer_ = outputs_.Observer;
+  observedLeft_ = options_.MaxObservedRows > 0 ? options_.MaxObservedRows : std::numeric_limits<int64_t>::max();
+  ChooseRowPaths();
+  changeLimit_ = options_.MaxChanges > 0 ? options_.MaxChanges : std::numeric_limits<int64_t>::max();
+  idleLimit_ = options_.MaxIdleWork > 0 ? options_.MaxIdleWork : std::numeric_limits<int64_t>::max();
   pendingCount_ = 0;
   pendingUnit_ = RowRegister::CountUnit(1);
   unmusicalRow_ = 0;
   firstRung_.clear();
-  if (settings_.Observer) settings_.Observer->OnTouchStart(stage_);
+  if (observer_) observer_->OnTouchStart(stage_);
 
   if (composition) ExpandDefinition(composition);
   RegisterPendingRows();
@@ -221,7 +223,7 @@ void Prover::ProveTouch(const TCompElement* composition, const PredefinedNames& 
 
 // Inline, the rare cases aside: a touch enters a definition for every lead or so.
 inline bool Prover::EnterDefinition(const TCompElement* definition) {
-  if ((stack_.size() >= MaxExpansionDepth) | settings_.DebugProof) [[unlikely]] {
+  if ((stack_.size() >= MaxExpansionDepth) | options_.DebugProof) [[unlikely]] {
     if (!EnterDefinitionAside(definition)) return false;
   }
   const TCompElement* first = definition->Next;
@@ -234,7 +236,7 @@ bool Prover::EnterDefinitionAside(const TCompElement* definition) {
     StopTouch("Expansion too deep: a definition refers to itself without end");
     return false;
   }
-  AppendLine(settings_.ProofOutput, "HEAD Element:" + std::string(definition->Text));
+  AppendLine(outputs_.ProofOutput, "HEAD Element:" + std::string(definition->Text));
   return true;
 }
 
@@ -242,9 +244,9 @@ inline void Prover::CountIdleWork(const TCompElement& element) {
   // What a string prints is at most a small multiple of its text, so a long
   // text counts more: one step more for every 16 characters.
   const bool printed =
-      element.Kind == ElementKind::String || element.Kind == ElementKind::Marker || settings_.DebugProof;
+      element.Kind == ElementKind::String || element.Kind == ElementKind::Marker || options_.DebugProof;
   idleWork_ += 1 + (printed ? static_cast<int64_t>(element.Text.size() / 16) : 0);
-  if ((idleWork_ > idleLimit_) | (settings_.Control != nullptr)) [[unlikely]]
+  if ((idleWork_ > idleLimit_) | (outputs_.Control != nullptr)) [[unlikely]]
     CheckIdleWork();
 }
 
@@ -267,7 +269,7 @@ void Prover::ExpandDefinition(const TCompElement* definition) {
     const TCompElement& element = *frame.element;
     if (element.Kind == ElementKind::Change && plainChanges_ && !AtRounds && stack_.size() < MaxExpansionDepth) {
       const bool direct = RowTable.FitsInCache();
-      if (settings_.Control) {
+      if (outputs_.Control) {
         if (direct) RingPlainChanges<true, true>(base); else RingPlainChanges<true, false>(base);
       } else {
         if (direct) RingPlainChanges<false, true>(base); else RingPlainChanges<false, false>(base);
@@ -279,7 +281,7 @@ void Prover::ExpandDefinition(const TCompElement* definition) {
       continue;
     }
     --frame.remaining;
-    if (settings_.DebugProof) AppendLine(settings_.ProofOutput, "Element:" + std::string(element.Text));
+    if (options_.DebugProof) AppendLine(outputs_.ProofOutput, "Element:" + std::string(element.Text));
 
     switch (element.Kind) {
       case ElementKind::Reference: EnterDefinition(element.Link); break;
@@ -329,8 +331,8 @@ void Prover::LeaveRounds() {
     char digits[24];
     line.append(digits, static_cast<size_t>(std::to_chars(digits, digits + sizeof digits, ChangeCount).ptr - digits));
     line.append(" changes");
-    AppendLine(settings_.ProofOutput, line);
-    AppendLine(settings_.ProgressOutput, line);
+    AppendLine(outputs_.ProofOutput, line);
+    AppendLine(outputs_.ProgressOutput, line);
   }
   AtRounds = false;
 }
@@ -351,9 +353,9 @@ void Prover::FinishChange(uint64_t packedRow) {
     RowEventHalt = true;
     return;
   }
-  if (settings_.MaxChanges > 0 && ChangeCount >= settings_.MaxChanges)
-    StopTouch("Proof stopped after " + std::to_string(settings_.MaxChanges) + " changes");
-  else if (RunControl* control = settings_.Control) {
+  if (options_.MaxChanges > 0 && ChangeCount >= options_.MaxChanges)
+    StopTouch("Proof stopped after " + std::to_string(options_.MaxChanges) + " changes");
+  else if (RunControl* control = outputs_.Control) {
     control->PublishChanges(ChangeCount);
     if (control->StopRequested()) StopTouch(control->StopLine());
   }
@@ -378,7 +380,7 @@ void Prover::RingPlainChanges(size_t base) {
   int64_t count = ChangeCount;
   size_t pending = pendingCount_;
   const int64_t limit = changeLimit_;
-  RunControl* const control = settings_.Control;
+  RunControl* const control = outputs_.Control;
   RowRegister::Ringer ringer(RowTable);
   constexpr uint64_t flip = RowRegister::EvenChange ^ RowRegister::OddChange;
   uint64_t unit = RowRegister::CountUnit(count + 1);  // the parity of the next change
@@ -491,29 +493,30 @@ void Prover::RingPlainChanges(size_t base) {
 void Prover::ExpandRowEvent(const TCompElement* definition, bool inert) {
   // Most touches leave CONFLICT or EVERYROW empty; skip the walk when it could
   // show nothing, not even a trace line or the depth limit.
-  if (inert && !settings_.DebugProof && stack_.size() < MaxExpansionDepth) return;
+  if (inert && !options_.DebugProof && stack_.size() < MaxExpansionDepth) return;
   ExpandDefinition(definition);
 }
 
 void Prover::MarkLeadHead(const TCompElement& marker) {
   Leads.MarkLeadHead(marker.Text, CurrentRow, ChangeCount);
-  if (settings_.Observer) settings_.Observer->OnLeadHead(marker.Text, ChangeCount);
+  if (observer_) observer_->OnLeadHead(marker.Text, ChangeCount);
   CompatibleLine += marker.Text;
-  AppendLine(settings_.CompatibleOutput, CompatibleLine);
+  AppendLine(outputs_.CompatibleOutput, CompatibleLine);
   CompatibleLine.clear();
 }
 
 void Prover::CheckIdleWork() {
   if (Halted) return;
-  if (settings_.MaxIdleWork > 0 && idleWork_ > settings_.MaxIdleWork)
-    StopTouch("Proof stopped: " + std::to_string(settings_.MaxIdleWork) + " steps of work with no change rung");
-  else if (settings_.Control && settings_.Control->StopRequested())
-    StopTouch(settings_.Control->StopLine());
+  if (options_.MaxIdleWork > 0 && idleWork_ > options_.MaxIdleWork)
+    StopTouch("Proof stopped: " + std::to_string(options_.MaxIdleWork) + " steps of work with no change rung");
+  else if (outputs_.Control && outputs_.Control->StopRequested())
+    StopTouch(outputs_.Control->StopLine());
 }
 
 void Prover::StopTouch(const std::string& line) {
-  AppendLine(settings_.ProofOutput, line);
-  AppendLine(settings_.ProgressOutput, line);
+  StopLine = line;
+  AppendLine(outputs_.ProofOutput, line);
+  AppendLine(outputs_.ProgressOutput, line);
   Halted = true;
   Stopped = true;
 }

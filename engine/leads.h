@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "output.h"
+#include "outputs.h"
 #include "rows.h"
 
 namespace tolvern {

@@ -3,8 +3,8 @@
 #include <array>
 #include <unordered_set>
 
-#include "reader.h"
-#include "report.h"
+#include "parser.h"
+#include "prover.h"
 
 namespace tolvern {
 

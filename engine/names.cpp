@@ -1,6 +1,4 @@
-#include "names.h"
-
-#include "reader.h"
+#include "parser.h"
 
 namespace tolvern {
 
@@ -57,7 +55,7 @@ void Parser::ResolveNames() {
   Predefined.PredefinedEveryRow = table_.FindDefinition("EVERYROW");
   Predefined.PredefinedMusic = table_.FindDefinition("MUSIC");
 
-  if (settings_.DebugSymTab) WriteListing();
+  if (options_.DebugSymTab) WriteListing();
 }
 
 void Parser::ReportUndefinedNames() {
@@ -85,7 +83,7 @@ void Parser::WriteListing() {
         Predefined.PredefinedConflict, Predefined.PredefinedRounds, Predefined.PredefinedEveryRow,
         Predefined.PredefinedMusic})
     if (record) Trace(ListDefinition(*record));
-  if (diagnostics_.ErrorCount > 0) AppendLine(settings_.ProgressOutput, "PARSER: Errors found in parsing composition");
+  if (diagnostics_.ErrorCount > 0) AppendLine(outputs_.ProgressOutput, "PARSER: Errors found in parsing composition");
 }
 
 std::string Parser::ListDefinition(const TCompElement& record) const {
@@ -110,8 +108,7 @@ void Parser::ResetParserState() {
   StageBells = 0;
   BlockCounter = 0;
   EndSeen = false;
-  diagnostics_.ErrorCount = 0;
-  diagnostics_.SilentReporting = false;
+  diagnostics_.Reset();
   blockNesting_ = 0;
   plainChanges_.Forget();  // their texts went with the table
   // Room kept for the next run, unless a very long notation asked for it.

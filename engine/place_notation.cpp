@@ -1,10 +1,8 @@
-#include "place_notation.h"
-
 #include <algorithm>
 #include <array>
 #include <memory>
 
-#include "reader.h"
+#include "parser.h"
 
 namespace tolvern {
 
@@ -210,7 +208,7 @@ void Parser::ParsePlaceNotation(const std::string& token, NotationRead read, int
   const std::string& notation = read == NotationRead::Mapped ? token : notation_;
   if (read == NotationRead::Raw) {
     notation_ = token;
-    if (StageBells <= 16 && !settings_.DebugParse) {
+    if (StageBells <= 16 && !options_.DebugParse) {
       for (char& c : notation_) c = NotationCase[static_cast<uint8_t>(c)];
     } else if (StageBells <= 16) {
       for (char& c : notation_)
@@ -290,7 +288,7 @@ void Parser::AddChange(std::string_view segmentView, bool stack, int32_t count, 
     bool expectOdd = true;
     size_t i = 0;  // 0-based; messages show i + 1
     while (i < data.size()) {
-      if (settings_.DebugParse) Trace("PN> \"" + data + "\" i=" + std::to_string(i + 1));
+      if (options_.DebugParse) Trace("PN> \"" + data + "\" i=" + std::to_string(i + 1));
       const int place = PlaceOfSymbol(data[i]);
       if (place > stage) {
         diagnostics_.ReportError(PlaceNotationErrorHeader(LineNumber()),
@@ -334,7 +332,7 @@ void Parser::AddChange(std::string_view segmentView, bool stack, int32_t count, 
   const uint32_t mask = StepMaskOf(data, stage, &matched);
   TCompElement* change = AppendChange(tail, "#" + data, mask, count);
   if (stack) PushChange(changeStack, *change);
-  if (settings_.DebugParse)
+  if (options_.DebugParse)
     Trace("PN> \"" + data + "\" i=" + std::to_string(matched) + "  PNDigit=" + std::to_string(mask));
 }
 
@@ -347,13 +345,13 @@ TCompElement* Parser::AppendChange(TCompElement*& tail, std::string_view text, u
 
 void Parser::PushChange(std::vector<StackedChange>& changeStack, const TCompElement& change) {
   changeStack.push_back({change.Text, change.Places, change.Repeat, change.Permutation});
-  if (settings_.DebugParse) Trace(">PN Stacked" + std::string(change.Text));
+  if (options_.DebugParse) Trace(">PN Stacked" + std::string(change.Text));
 }
 
 void Parser::UnstackChanges(std::vector<StackedChange>& changeStack, TCompElement*& tail) {
   while (!changeStack.empty()) {
     StackedChange& top = changeStack.back();
-    if (settings_.DebugParse) Trace(">PN UNStacked" + std::string(top.text));
+    if (options_.DebugParse) Trace(">PN UNStacked" + std::string(top.text));
     table_.AppendChange(tail, top.text, top.repeat, top.places, top.permutation);  // the same text again
     changeStack.pop_back();
   }

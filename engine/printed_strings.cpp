@@ -1,6 +1,4 @@
-#include "printed_strings.h"
-
-#include "expansion.h"
+#include "prover.h"
 
 namespace tolvern {
 
@@ -54,15 +52,15 @@ void Prover::PrintString(const TCompElement& element) {
 }
 
 void Prover::FlushLines() {
-  AppendLine(settings_.ProofOutput, ProofLine);
-  AppendLine(settings_.CompatibleOutput, CompatibleLine);
+  AppendLine(outputs_.ProofOutput, ProofLine);
+  AppendLine(outputs_.CompatibleOutput, CompatibleLine);
   ProofLine.clear();
   CompatibleLine.clear();
 }
 
 void Prover::FlushPending() {
-  if (!ProofLine.empty()) AppendLine(settings_.ProofOutput, ProofLine);
-  if (!CompatibleLine.empty()) AppendLine(settings_.CompatibleOutput, CompatibleLine);
+  if (!ProofLine.empty()) AppendLine(outputs_.ProofOutput, ProofLine);
+  if (!CompatibleLine.empty()) AppendLine(outputs_.CompatibleOutput, CompatibleLine);
 }
 
 }  // namespace tolvern

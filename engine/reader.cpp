@@ -1,4 +1,4 @@
-#include "reader.h"
+#include "parser.h"
 
 #include <algorithm>
 #include <array>
@@ -91,7 +91,7 @@ void Parser::ParseStatement(std::span<const std::string> lines, bool inBlock, in
   s.line = TrimRightControls(lines[static_cast<size_t>(lineIndex)]);
   s.continuationRead = false;
 
-  if (settings_.DebugParse) Trace(std::to_string(lineIndex + 1) + ":" + std::string(s.line));
+  if (options_.DebugParse) Trace(std::to_string(lineIndex + 1) + ":" + std::string(s.line));
 
   if (EndSeen && !diagnostics_.SilentReporting) {
     if (!TrimControls(s.line).empty())
@@ -103,7 +103,7 @@ void Parser::ParseStatement(std::span<const std::string> lines, bool inBlock, in
   ReadElement(s, false);
   if (s.token.empty()) return;
 
-  if (settings_.DebugParse)
+  if (options_.DebugParse)
     Trace(">> Repcount=" + std::to_string(s.count) + "   >> Text=\"" + s.token + "\"");
 
   if (ExpectBellsLine) {
@@ -120,7 +120,7 @@ void Parser::ParseStatement(std::span<const std::string> lines, bool inBlock, in
 void Parser::ParseStageLine(Statement& s) {
   StageBells = s.count;
   const std::string_view rest = TrimControls(s.pos < s.line.size() ? s.line.substr(s.pos) : std::string_view());
-  const bool accepted = s.token == "BELLS" && s.count >= 4 && s.count <= settings_.MaxNumberBells &&
+  const bool accepted = s.token == "BELLS" && s.count >= 4 && s.count <= options_.MaxNumberBells &&
                         (rest.empty() || rest.front() == '/');
   if (!accepted)
     diagnostics_.ReportError(StageLineHeader,
@@ -257,7 +257,7 @@ void Parser::ReadName(Statement& s, bool bodyMode) {
   }
   if (!s.AtEnd() && s.Here() == '/') {
     s.pos = s.line.size();
-    if (settings_.DebugParse) Trace(">> Looking for ELEMENT but found /");
+    if (options_.DebugParse) Trace(">> Looking for ELEMENT but found /");
   }
   s.token = UpperCaseAscii(s.token);
 
@@ -351,7 +351,7 @@ void Parser::ReadBracketGroup(Statement& s) {
 void Parser::ReadPlaceNotationToken(Statement& s) {
   // A notation read here and now (not through a block, not traced) is read
   // straight from the line when it is plain.
-  const bool now = s.count <= 1 && !settings_.DebugParse;
+  const bool now = s.count <= 1 && !options_.DebugParse;
   if (now && StageBells >= 1 && StageBells <= MaxStage && ScanPlainNotation(s)) {
     s.notationRead = NotationRead::Scanned;
     return;

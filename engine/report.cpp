@@ -1,6 +1,4 @@
-#include "report.h"
-
-#include "expansion.h"
+#include "prover.h"
 
 namespace tolvern {
 
@@ -10,14 +8,14 @@ std::string RightJustify(const std::string& text, size_t width) {
 }
 
 void Prover::WriteReport() {
-  AppendLine(settings_.ProgressOutput, "Number changes generated=" + std::to_string(ChangeCount));
+  AppendLine(outputs_.ProgressOutput, "Number changes generated=" + std::to_string(ChangeCount));
   if (!RowEventHalt && !Stopped && RowTally[1] > 0) WriteRepetitionBlock();
-  if (settings_.ShowMusic && Music.MusicPatternCount() > 0) Music.WriteSection(settings_.ProofOutput);
-  if (settings_.ShowWorkDone && !Leads.Empty()) Leads.WriteSection(settings_.ProofOutput, stage_);
+  if (options_.ShowMusic && Music.MusicPatternCount() > 0) Music.WriteSection(outputs_.ProofOutput);
+  if (options_.ShowWorkDone && !Leads.Empty()) Leads.WriteSection(outputs_.ProofOutput, stage_);
 }
 
 void Prover::WriteRepetitionBlock() {
-  LineSink* proof = settings_.ProofOutput;
+  LineSink* proof = outputs_.ProofOutput;
   AppendLine(proof, "");
   AppendLine(proof, "Some changes were repeated:  (Max number repetitions of a single change = " +
                         std::to_string(MaxRepetitions) + ")");

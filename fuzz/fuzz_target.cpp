@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "run.h"
+#include "engine.h"
 
 namespace {
 
@@ -39,19 +39,19 @@ struct Pages {
 }
 
 void Prove(tolvern::Engine& engine, uint8_t options, const std::vector<std::string>& lines, Pages& pages) {
-  engine.ProofOutput = &pages.proof;
-  engine.CompatibleOutput = &pages.compatible;
-  engine.ProgressOutput = &pages.progress;
-  engine.DebugParse = options & 0x01;
-  engine.DebugSymTab = options & 0x02;
-  engine.DebugProof = options & 0x04;
-  engine.ShowMusic = options & 0x08;
-  engine.ShowWorkDone = options & 0x10;
+  engine.Outputs.ProofOutput = &pages.proof;
+  engine.Outputs.CompatibleOutput = &pages.compatible;
+  engine.Outputs.ProgressOutput = &pages.progress;
+  engine.Options.DebugParse = options & 0x01;
+  engine.Options.DebugSymTab = options & 0x02;
+  engine.Options.DebugProof = options & 0x04;
+  engine.Options.ShowMusic = options & 0x08;
+  engine.Options.ShowWorkDone = options & 0x10;
   static constexpr int StageLimits[4] = {12, 14, 15, 16};
-  engine.MaxNumberBells = StageLimits[(options >> 5) & 3];
-  engine.MaxChanges = ChangeCap;
-  engine.MaxIdleWork = (options & 0x80) ? IdleWorkCapWhenTwice : IdleWorkCap;
-  engine.ShowWarning = [&pages](const std::string& text) { pages.warnings.push_back(text); };
+  engine.Options.MaxNumberBells = StageLimits[(options >> 5) & 3];
+  engine.Options.MaxChanges = ChangeCap;
+  engine.Options.MaxIdleWork = (options & 0x80) ? IdleWorkCapWhenTwice : IdleWorkCap;
+  engine.Outputs.ShowWarning = [&pages](const std::string& text) { pages.warnings.push_back(text); };
   pages.result = engine.RunProof(lines);
 }
 

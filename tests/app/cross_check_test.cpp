@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "run.h"
+#include "engine.h"
 
 namespace tolvern::app {
 namespace {
@@ -216,9 +216,9 @@ TEST_F(CrossCheckTest, TolvernAsTheOutsideProverAgreesWithTheEngine) {
 
   Engine engine;
   LineList proof, compatible, progress;
-  engine.ProofOutput = &proof;
-  engine.CompatibleOutput = &compatible;
-  engine.ProgressOutput = &progress;
+  engine.Outputs.ProofOutput = &proof;
+  engine.Outputs.CompatibleOutput = &compatible;
+  engine.Outputs.ProgressOutput = &progress;
   const std::vector<std::string> lines = SplitLines(bytes);
   ASSERT_EQ(engine.RunProof(lines).outcome, ProofOutcome::RoundsFound);
   ASSERT_GT(compatible.lines.size(), 2u);

@@ -1,4 +1,5 @@
 #include "documents.h"
+#include "stage_filters.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +8,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -168,6 +170,27 @@ TEST(Documents, EngineLinesAreBytesInTheSavedEncoding) {
   EXPECT_EQ(DecodeLine("caf\xC3\xA9", TextEncoding::Utf8), "caf" + e);
   EXPECT_EQ(DecodeLine("caf\xE9", TextEncoding::Utf8), "caf" + e);  // not UTF-8: shown byte by byte
   EXPECT_EQ(DecodeLine(std::string_view("\xC3\xA9\0", 3), TextEncoding::Utf8), e + QChar(0));
+}
+
+}  // namespace
+}  // namespace tolvern::app
+
+namespace tolvern::app {
+namespace {
+
+// The desktop's file type and the Open filters list the same extensions.
+TEST(Documents, TheDesktopFileTypeHasEveryFilterExtension) {
+  QFile xml(QStringLiteral(TOLVERN_SOURCE "/app/desktop/tolvern-siril.xml"));
+  ASSERT_TRUE(xml.open(QIODevice::ReadOnly));
+  const QString text = QString::fromUtf8(xml.readAll());
+  QStringList globs;
+  const QRegularExpression glob(QStringLiteral("<glob pattern=\"\\*\\.([a-z]+)\"/>"));
+  for (auto match = glob.globalMatch(text); match.hasNext();) globs << match.next().captured(1);
+  QStringList filters;
+  for (int filter = 1; filter < AllFilter; ++filter) filters << FilterExtension(filter);
+  EXPECT_EQ(globs, filters);
+  EXPECT_EQ(StageFilterOf(QStringLiteral("/a/B.MAJ")), 4);
+  EXPECT_EQ(StageFilterOf(QStringLiteral("b.txt")), AllFilter);
 }
 
 }  // namespace

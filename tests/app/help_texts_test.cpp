@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "run.h"
+#include "engine.h"
 
 namespace tolvern::app {
 namespace {
@@ -65,11 +65,11 @@ TEST(HelpTexts, ExampleIsATrue5040ThatComesRound) {
 
   Engine engine;
   LineList proof, compatible, progress;
-  engine.ProofOutput = &proof;
-  engine.CompatibleOutput = &compatible;
-  engine.ProgressOutput = &progress;
+  engine.Outputs.ProofOutput = &proof;
+  engine.Outputs.CompatibleOutput = &compatible;
+  engine.Outputs.ProgressOutput = &progress;
   std::vector<std::string> warnings;
-  engine.ShowWarning = [&](const std::string& text) { warnings.push_back(text); };
+  engine.Outputs.ShowWarning = [&](const std::string& text) { warnings.push_back(text); };
   const RunResult result = engine.RunProof(lines);
 
   EXPECT_TRUE(warnings.empty()) << warnings.front();

@@ -17,7 +17,7 @@ TEST(ProofJob, AFullPageStopsTheTouchInOrder) {
       "6 BELLS\nT = B, 1000000 A\nA = 1000000 P\nB = &x16x16x16,+14\nP = &x16x16x16,+12\nCONFLICT =\n"
       "EVERYROW = \"@\"\n");
   request.pageLineLimit = 1000;
-  request.options.showMusic = false;
+  request.options.ShowMusic = false;
   JobControl control;
   const ProofResult result = RunProofJob(request, control, {});
   EXPECT_EQ(result.run.outcome, ProofOutcome::Stopped);

@@ -12,7 +12,7 @@
 #include <thread>
 #include <vector>
 
-#include "run.h"
+#include "engine.h"
 
 namespace tolvern {
 namespace {
@@ -36,13 +36,13 @@ struct Case {
 Pages Prove(Engine& engine, const Case& c) {
   Pages pages;
   LineList proof, compatible, progress;
-  engine.ProofOutput = &proof;
-  engine.CompatibleOutput = &compatible;
-  engine.ProgressOutput = &progress;
-  engine.DebugParse = engine.DebugSymTab = engine.DebugProof = c.traced;
-  engine.MaxNumberBells = 16;
-  engine.MaxChanges = 500000;
-  engine.ShowWarning = [&pages](const std::string& text) { pages.warnings.push_back(text); };
+  engine.Outputs.ProofOutput = &proof;
+  engine.Outputs.CompatibleOutput = &compatible;
+  engine.Outputs.ProgressOutput = &progress;
+  engine.Options.DebugParse = engine.Options.DebugSymTab = engine.Options.DebugProof = c.traced;
+  engine.Options.MaxNumberBells = 16;
+  engine.Options.MaxChanges = 500000;
+  engine.Outputs.ShowWarning = [&pages](const std::string& text) { pages.warnings.push_back(text); };
   const RunResult result = engine.RunProof(c.lines);
   pages.proof = std::move(proof.lines);
   pages.compatible = std::move(compatible.lines);

@@ -7,7 +7,7 @@ namespace tolvern {
 namespace {
 
 struct Reporting {
-  RunSettings settings;
+  RunOutputs settings;
   LineList proof, compatible;
   std::vector<std::string> boxes;
   Diagnostics diagnostics{settings};
@@ -109,8 +109,8 @@ std::vector<Diagnostic> DiagnosticsOf(const std::string& text, LineList* proof =
   CollectedDiagnostics collected;
   LineList ownProof;
   Engine engine;
-  engine.ProofOutput = proof ? proof : &ownProof;
-  engine.DiagnosticOutput = &collected;
+  engine.Outputs.ProofOutput = proof ? proof : &ownProof;
+  engine.Outputs.DiagnosticOutput = &collected;
   engine.RunProof(SplitLines(text));
   return collected.all;
 }

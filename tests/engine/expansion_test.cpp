@@ -11,15 +11,15 @@ using Lines = std::vector<std::string>;
 
 const std::string DepthLine = "Expansion too deep: a definition refers to itself without end";
 
-testing::ProveOptions WithProofTrace() {
-  testing::ProveOptions options;
-  options.debugProof = true;
+RunOptions WithProofTrace() {
+  RunOptions options;
+  options.DebugProof = true;
   return options;
 }
 
-testing::ProveOptions WithMaxChanges(long long n) {
-  testing::ProveOptions options;
-  options.maxChanges = n;
+RunOptions WithMaxChanges(long long n) {
+  RunOptions options;
+  options.MaxChanges = n;
   return options;
 }
 
@@ -93,8 +93,8 @@ TEST(Expansion, RoundsLineOnlyWhenRingingGoesOnAfterRounds) {
 
 TEST(Expansion, MarkerGoesToTheCompatiblePageWithThePendingText) {
   const auto pages = testing::ProveText("4 BELLS\nT = \"abc\\\", \"[M]\", \"def\"\n", [] {
-    testing::ProveOptions options;
-    options.showWork = false;
+    RunOptions options;
+    options.ShowWorkDone = false;
     return options;
   }());
   // The proof page keeps "abc" open; the compatible page closes it with the marker.
@@ -193,9 +193,9 @@ TEST(Expansion, OneEngineProvesTheSameTextTwiceAlike) {
   LineList proof[2], compatible[2], progress[2];
   Engine engine;
   for (int run = 0; run < 2; ++run) {
-    engine.ProofOutput = &proof[run];
-    engine.CompatibleOutput = &compatible[run];
-    engine.ProgressOutput = &progress[run];
+    engine.Outputs.ProofOutput = &proof[run];
+    engine.Outputs.CompatibleOutput = &compatible[run];
+    engine.Outputs.ProgressOutput = &progress[run];
     engine.RunProof(text);
   }
   EXPECT_EQ(proof[0].lines, proof[1].lines);
@@ -240,9 +240,9 @@ TEST(RowObserver, SeesEveryRowItsRepeatsItsMusicAndTheMarkers) {
   RecordingObserver observer;
   LineList proof, progress;
   Engine engine;
-  engine.ProofOutput = &proof;
-  engine.ProgressOutput = &progress;
-  engine.Observer = &observer;
+  engine.Outputs.ProofOutput = &proof;
+  engine.Outputs.ProgressOutput = &progress;
+  engine.Outputs.Observer = &observer;
   engine.RunProof(SplitLines(text));
 
   EXPECT_EQ(observer.stage, 6);

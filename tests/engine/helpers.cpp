@@ -4,21 +4,15 @@
 
 namespace tolvern::testing {
 
-Pages Prove(const std::vector<std::string>& lines, const ProveOptions& options) {
+Pages Prove(const std::vector<std::string>& lines, const RunOptions& options) {
   Pages pages;
   LineList proof, compatible, progress;
-  Engine engine;
-  engine.ProofOutput = &proof;
-  engine.CompatibleOutput = &compatible;
-  engine.ProgressOutput = &progress;
-  engine.DebugParse = options.debugParse;
-  engine.DebugSymTab = options.debugSymTab;
-  engine.DebugProof = options.debugProof;
-  engine.ShowMusic = options.showMusic;
-  engine.ShowWorkDone = options.showWork;
-  engine.MaxNumberBells = options.maxBells;
-  engine.MaxChanges = options.maxChanges;
-  engine.ShowWarning = [&pages](const std::string& text) { pages.warnings.push_back(text); };
+  RunOutputs outputs;
+  outputs.ProofOutput = &proof;
+  outputs.CompatibleOutput = &compatible;
+  outputs.ProgressOutput = &progress;
+  outputs.ShowWarning = [&pages](const std::string& text) { pages.warnings.push_back(text); };
+  Engine engine(options, outputs);
   pages.result = engine.RunProof(lines);
   pages.proof = std::move(proof.lines);
   pages.compatible = std::move(compatible.lines);
@@ -26,7 +20,7 @@ Pages Prove(const std::vector<std::string>& lines, const ProveOptions& options) 
   return pages;
 }
 
-Pages ProveText(const std::string& text, const ProveOptions& options) {
+Pages ProveText(const std::string& text, const RunOptions& options) {
   return Prove(SplitLines(text), options);
 }
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "run.h"
+#include "engine.h"
 
 namespace tolvern::testing {
 
@@ -16,15 +16,8 @@ struct Pages {
   RunResult result;
 };
 
-struct ProveOptions {
-  bool debugParse = false, debugSymTab = false, debugProof = false;
-  bool showMusic = true, showWork = true;
-  int maxBells = 12;
-  long long maxChanges = 0;
-};
-
-Pages Prove(const std::vector<std::string>& lines, const ProveOptions& options = {});
-Pages ProveText(const std::string& text, const ProveOptions& options = {});
+Pages Prove(const std::vector<std::string>& lines, const RunOptions& options = {});
+Pages ProveText(const std::string& text, const RunOptions& options = {});
 
 // The lines from `first` on that equal `line`: a quick "contains".
 bool Contains(const std::vector<std::string>& lines, const std::string& line);

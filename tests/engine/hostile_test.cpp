@@ -49,17 +49,17 @@ struct IdlePages {
 IdlePages ProveWithIdleLimit(const std::string& text, int64_t limit) {
   IdlePages pages;
   Engine engine;
-  engine.ProofOutput = &pages.proof;
-  engine.CompatibleOutput = &pages.compatible;
-  engine.ProgressOutput = &pages.progress;
-  engine.MaxIdleWork = limit;
+  engine.Outputs.ProofOutput = &pages.proof;
+  engine.Outputs.CompatibleOutput = &pages.compatible;
+  engine.Outputs.ProgressOutput = &pages.progress;
+  engine.Options.MaxIdleWork = limit;
   pages.result = engine.RunProof(SplitLines(text));
   return pages;
 }
 
-testing::ProveOptions ConflictAllowed(long long maxChanges) {
-  testing::ProveOptions options;
-  options.maxChanges = maxChanges;
+RunOptions ConflictAllowed(long long maxChanges) {
+  RunOptions options;
+  options.MaxChanges = maxChanges;
   return options;
 }
 
@@ -315,8 +315,8 @@ TEST(Hostile, SelfReference) {
   EXPECT_EQ(printing.proof.back(), DepthLine);
 
   // Traced, the same stop comes from the depth, not from the idle limit.
-  testing::ProveOptions traced;
-  traced.debugProof = true;
+  RunOptions traced;
+  traced.DebugProof = true;
   const auto tracedPages = testing::ProveText("4 BELLS\nA = \"x\", A\n", traced);
   EXPECT_EQ(tracedPages.proof.back(), DepthLine);
   EXPECT_EQ(CountOf(tracedPages.proof, "HEAD Element:A"), 100000);
@@ -460,9 +460,9 @@ TEST(Hostile, EveryPlaceNotationCharacterInEveryPosition) {
   const std::string base = "x1x14.12x";
   int runs = 0, refused = 0;
   for (int stage = 4; stage <= 16; ++stage) {
-    testing::ProveOptions options;
-    options.maxBells = 16;
-    options.maxChanges = 1000;
+    RunOptions options;
+    options.MaxNumberBells = 16;
+    options.MaxChanges = 1000;
     for (const char prefix : {'&', '+'}) {
       for (size_t position = 0; position <= base.size(); ++position) {
         for (const char c : symbols) {
@@ -496,8 +496,8 @@ TEST(Hostile, EveryPlaceNotationCharacterInEveryPosition) {
 
 TEST(Hostile, StageLinesOfSeventeenAndZero) {
   for (const int limit : {12, 16}) {
-    testing::ProveOptions options;
-    options.maxBells = limit;
+    RunOptions options;
+    options.MaxNumberBells = limit;
     for (const std::string stage : {"17", "0", "3", "1", "65536"}) {
       SCOPED_TRACE(stage + " with limit " + std::to_string(limit));
       const std::string line = stage + " BELLS";
@@ -508,8 +508,8 @@ TEST(Hostile, StageLinesOfSeventeenAndZero) {
     }
   }
   // Sixteen, the largest accepted stage, rings.
-  testing::ProveOptions sixteen;
-  sixteen.maxBells = 16;
+  RunOptions sixteen;
+  sixteen.MaxNumberBells = 16;
   const auto pages = testing::ProveText("16 BELLS\nA = +x1d\n", sixteen);
   EXPECT_EQ(pages.result.outcome, ProofOutcome::NotRound);
   EXPECT_EQ(pages.proof.front(), "2 rows ending in 241638507T9bEdac");

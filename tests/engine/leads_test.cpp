@@ -9,9 +9,9 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-testing::ProveOptions NoMusic() {
-  testing::ProveOptions options;
-  options.showMusic = false;
+RunOptions NoMusic() {
+  RunOptions options;
+  options.ShowMusic = false;
   return options;
 }
 
@@ -223,8 +223,8 @@ TEST(Leads, NoSectionWithoutMarkersOrWithTheOptionOff) {
   const auto none = testing::ProveText("4 BELLS\nT = 3*L\n" + FourBellLead);
   EXPECT_EQ(none.proof, (Lines{"24 rows ending in 1234", "Touch is True"}));
 
-  testing::ProveOptions off;
-  off.showWork = false;
+  RunOptions off;
+  off.ShowWorkDone = false;
   const auto hidden = testing::ProveText("6 BELLS\nT = 5*P\nP = \"[PB]\", " + PlainBobLead + "\n", off);
   EXPECT_TRUE(LeadSection(hidden.proof).empty());
   EXPECT_FALSE(testing::Contains(hidden.proof, "0 change of method"));

@@ -178,8 +178,8 @@ TEST(Music, KeywordAndBellLettersIgnoreCase) {
   // Bells are case-exact after those rules: an upper-case A is an a, a lower
   // case x no bell at all.
   const auto other = testing::ProveText("16 BELLS\nT = +xx\nMUSIC = \"?ABCD\", \"?abcx\"\n", [] {
-    testing::ProveOptions options;
-    options.maxBells = 16;
+    RunOptions options;
+    options.MaxNumberBells = 16;
     return options;
   }());
   EXPECT_EQ(other.warnings, Lines{MusicWarning + "\r...Definition of change ignored [x]"});
@@ -236,8 +236,8 @@ TEST(Music, RowHaltedByConflictIsNotMatched) {
 }
 
 TEST(Music, ShowMusicOffAndFewerThanSixBells) {
-  testing::ProveOptions off;
-  off.showMusic = false;
+  RunOptions off;
+  off.ShowMusic = false;
   const auto hidden = testing::ProveText("8 BELLS\nT = +xx\nMUSIC = \"?78\", \"zz\"\n", off);
   // The table is still built: its warning shows.
   EXPECT_EQ(hidden.proof, (Lines{MusicWarning, "        ...Definition of change ignored [z]",
@@ -337,7 +337,7 @@ TEST(Music, ManyRowsRungOftenAreCountedExactly) {
     if (r[9] == '0') backOdd += counts.first, backEven += counts.second;
   }
 
-  testing::ProveOptions options;
+  RunOptions options;
   const auto pages = testing::ProveText(
       "10 BELLS\nT = 3 A\nA = " + notation + "\nCONFLICT =\nMUSIC = \"1\", \"?0\"\n", options);
   ASSERT_EQ(pages.result.changes, 30000);

@@ -8,27 +8,27 @@
 #include <vector>
 
 #include "helpers.h"
-#include "run.h"
+#include "engine.h"
 
 namespace tolvern {
 namespace {
 
 using testing::Prove;
-using testing::ProveOptions;
+
 using Lines = std::vector<std::string>;
 
-ProveOptions SymTab() {
-  ProveOptions options;
-  options.debugSymTab = true;
-  options.showMusic = false;
-  options.showWork = false;
+RunOptions SymTab() {
+  RunOptions options;
+  options.DebugSymTab = true;
+  options.ShowMusic = false;
+  options.ShowWorkDone = false;
   return options;
 }
 
-ProveOptions Quiet() {
-  ProveOptions options;
-  options.showMusic = false;
-  options.showWork = false;
+RunOptions Quiet() {
+  RunOptions options;
+  options.ShowMusic = false;
+  options.ShowWorkDone = false;
   return options;
 }
 
@@ -213,11 +213,11 @@ TEST(NoComposition, EmptyTextAndStageOnly) {
 TEST(ParserState, ResetAfterEveryRun) {
   LineList proof, compatible, progress;
   Engine engine;
-  engine.ProofOutput = &proof;
-  engine.CompatibleOutput = &compatible;
-  engine.ProgressOutput = &progress;
-  engine.ShowMusic = false;
-  engine.ShowWorkDone = false;
+  engine.Outputs.ProofOutput = &proof;
+  engine.Outputs.CompatibleOutput = &compatible;
+  engine.Outputs.ProgressOutput = &progress;
+  engine.Options.ShowMusic = false;
+  engine.Options.ShowWorkDone = false;
   const Lines refused = {"6 BELLS", "A = (B)", "END"};
   EXPECT_EQ(engine.RunProof(refused).outcome, ProofOutcome::Refused);
   Parser& parser = engine.parser();
@@ -232,14 +232,14 @@ TEST(ParserState, ResetAfterEveryRun) {
   // The next run starts afresh: blocks are numbered from 1 again, and the
   // lines after END of the last run do not silence this one.
   proof.lines.clear();
-  engine.DebugSymTab = true;
+  engine.Options.DebugSymTab = true;
   const Lines good = {"6 BELLS", "A = (+x16), 5%B", "%B = +x16"};
   const RunResult result = engine.RunProof(good);
   EXPECT_TRUE(testing::Contains(proof.lines, "%BLOCK1{line 2} #x #16"));
   EXPECT_EQ(result.errors, 2) << "% starts no name, in the body or at the head";
 
   proof.lines.clear();
-  engine.DebugSymTab = false;
+  engine.Options.DebugSymTab = false;
   const Lines again = {"6 BELLS", "A = (+x16), 5(+x16)"};
   EXPECT_EQ(engine.RunProof(again).outcome, ProofOutcome::RoundsFound);
   EXPECT_EQ(engine.RunProof(again).changes, 12);
@@ -248,7 +248,7 @@ TEST(ParserState, ResetAfterEveryRun) {
 TEST(PredefinedNames, IsTextOnly) {
   LineList proof;
   Engine engine;
-  engine.ProofOutput = &proof;
+  engine.Outputs.ProofOutput = &proof;
   const Lines text = {"6 BELLS", "A = \"x\", \"[PB]\", (\"y\", (\"z\"))", "B =", "C = \"x\", D", "D = \"d\"",
                       "E = (\"x\", +12)", "F = ((D))"};
   engine.parser().ParseComposition(text);

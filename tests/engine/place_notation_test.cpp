@@ -8,8 +8,7 @@
 #include <vector>
 
 #include "helpers.h"
-#include "place_notation.h"
-#include "run.h"
+#include "engine.h"
 
 namespace tolvern {
 namespace {
@@ -23,11 +22,11 @@ class Notation {
  public:
   Notation(int bells, const std::string& notation, bool debugParse = false)
       : lines_{std::to_string(bells) + " BELLS", "A = " + notation} {
-    engine_.ProofOutput = &proof_;
-    engine_.CompatibleOutput = &compatible_;
-    engine_.MaxNumberBells = 16;
-    engine_.DebugParse = debugParse;
-    engine_.ShowWarning = [this](const std::string& text) { warnings_.push_back(text); };
+    engine_.Outputs.ProofOutput = &proof_;
+    engine_.Outputs.CompatibleOutput = &compatible_;
+    engine_.Options.MaxNumberBells = 16;
+    engine_.Options.DebugParse = debugParse;
+    engine_.Outputs.ShowWarning = [this](const std::string& text) { warnings_.push_back(text); };
     engine_.parser().ParseComposition(lines_);
   }
 
@@ -306,11 +305,11 @@ Lines ReadChanges(const Lines& text, bool debugParse, Lines& diagnostics, Lines&
   LineList proof;
   DiagnosticList list;
   Engine engine;
-  engine.ProofOutput = &proof;
-  engine.MaxNumberBells = 16;
-  engine.DebugParse = debugParse;
-  engine.DiagnosticOutput = &list;
-  engine.ShowWarning = [&](const std::string& box) { warnings.push_back(box); };
+  engine.Outputs.ProofOutput = &proof;
+  engine.Options.MaxNumberBells = 16;
+  engine.Options.DebugParse = debugParse;
+  engine.Outputs.DiagnosticOutput = &list;
+  engine.Outputs.ShowWarning = [&](const std::string& box) { warnings.push_back(box); };
   engine.parser().ParseComposition(text);
   diagnostics = list.lines;
   return DefinitionLines(engine);
@@ -325,7 +324,7 @@ TEST(PlaceNotationReading, AnEngineReadingAgainReadsAsAFreshOne) {
   const Lines third = {"8 BELLS", "Longer = +58.x.36", "A = &x18x18x18x18,+12"};
   LineList proof;
   Engine engine;
-  engine.ProofOutput = &proof;
+  engine.Outputs.ProofOutput = &proof;
   for (const Lines* text : {&first, &second, &third, &first}) {
     engine.parser().FreeDefinitions();
     engine.parser().ParseComposition(*text);

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "helpers.h"
-#include "run.h"
+#include "engine.h"
 
 namespace tolvern {
 namespace {
@@ -23,12 +23,12 @@ using Lines = std::vector<std::string>;
 class Parsed {
  public:
   explicit Parsed(Lines lines, int maxBells = 12, bool debugParse = false) : lines_(std::move(lines)) {
-    engine_.ProofOutput = &proof_;
-    engine_.CompatibleOutput = &compatible_;
-    engine_.ProgressOutput = &progress_;
-    engine_.MaxNumberBells = maxBells;
-    engine_.DebugParse = debugParse;
-    engine_.ShowWarning = [this](const std::string& text) { warnings_.push_back(text); };
+    engine_.Outputs.ProofOutput = &proof_;
+    engine_.Outputs.CompatibleOutput = &compatible_;
+    engine_.Outputs.ProgressOutput = &progress_;
+    engine_.Options.MaxNumberBells = maxBells;
+    engine_.Options.DebugParse = debugParse;
+    engine_.Outputs.ShowWarning = [this](const std::string& text) { warnings_.push_back(text); };
     engine_.parser().ParseComposition(lines_);
     engine_.parser().ResolveNames();
   }

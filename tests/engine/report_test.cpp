@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "helpers.h"
-#include "report.h"
+#include "prover.h"
 
 namespace tolvern {
 namespace {

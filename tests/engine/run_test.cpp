@@ -37,8 +37,8 @@ TEST(RunProof, EmptyTextIsRefused) {
 }
 
 TEST(RunProof, TracesFollowTheOrderOfTheStages) {
-  testing::ProveOptions options;
-  options.debugParse = options.debugSymTab = options.debugProof = true;
+  RunOptions options;
+  options.DebugParse = options.DebugSymTab = options.DebugProof = true;
   const auto pages = testing::ProveText(FourBellTouch, options);
   const auto index = [&](const std::string& line) {
     return std::find(pages.proof.begin(), pages.proof.end(), line) - pages.proof.begin();
@@ -55,10 +55,10 @@ TEST(RunProof, TracesFollowTheOrderOfTheStages) {
 TEST(RunProof, OneEngineRunsTwiceFromTheResetState) {
   LineList first, second, progress;
   Engine engine;
-  engine.ProgressOutput = &progress;
-  engine.ProofOutput = &first;
+  engine.Outputs.ProgressOutput = &progress;
+  engine.Outputs.ProofOutput = &first;
   engine.RunProof(SplitLines("6 BELLS\n2 A = B\n"));  // refused
-  engine.ProofOutput = &second;
+  engine.Outputs.ProofOutput = &second;
   const RunResult result = engine.RunProof(SplitLines(FourBellTouch));
   EXPECT_EQ(result.outcome, ProofOutcome::RoundsFound);
   EXPECT_EQ(second.lines, (std::vector<std::string>{"24 rows ending in 1234", "Touch is True"}));
@@ -100,10 +100,10 @@ TEST(RunControl, AnotherThreadStopsAnEndlessTouchInOrder) {
   LineList proof, compatible, progress;
   RunControl control;
   Engine engine;
-  engine.ProofOutput = &proof;
-  engine.CompatibleOutput = &compatible;
-  engine.ProgressOutput = &progress;
-  engine.Control = &control;
+  engine.Outputs.ProofOutput = &proof;
+  engine.Outputs.CompatibleOutput = &compatible;
+  engine.Outputs.ProgressOutput = &progress;
+  engine.Outputs.Control = &control;
   std::thread stopper([&] {
     while (control.ChangesRung() < 100000) std::this_thread::yield();
     control.RequestStop("Proof stopped by the user");
@@ -126,11 +126,11 @@ TEST(RunControl, AStopAlsoEndsWorkWithNoChangeRung) {
   RunControl control;
   control.RequestStop("Proof stopped by the user");
   Engine engine;
-  engine.ProofOutput = &proof;
-  engine.ProgressOutput = &progress;
-  engine.Control = &control;
-  engine.MaxIdleWork = 0;
-  engine.ShowMusic = false;
+  engine.Outputs.ProofOutput = &proof;
+  engine.Outputs.ProgressOutput = &progress;
+  engine.Outputs.Control = &control;
+  engine.Options.MaxIdleWork = 0;
+  engine.Options.ShowMusic = false;
   const RunResult result = engine.RunProof(SplitLines("6 BELLS\nT = 1000000000 S\nS = \"x\"\n"));
   EXPECT_EQ(result.outcome, ProofOutcome::Stopped);
   EXPECT_EQ(proof.lines.front(), "Proof stopped by the user");

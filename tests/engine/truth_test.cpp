@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "helpers.h"
-#include "truth.h"
+#include "row_register.h"
 
 namespace tolvern {
 namespace {

@@ -98,8 +98,8 @@ TEST(BuiltinMethods, EveryPlainCourseIsTrueWithItsLeadsAndLeadHead) {
     const int stage = method.stage;
     const std::string text = std::to_string(stage) + " BELLS\nCourse = " + std::to_string(course.leads) + " " +
                              method.name + "\n" + method.name + " = " + method.siril + "\nEVERYROW = \"@\"\n";
-    testing::ProveOptions options;
-    options.showMusic = options.showWork = false;
+    RunOptions options;
+    options.ShowMusic = options.ShowWorkDone = false;
     const testing::Pages pages = testing::ProveText(text, options);
     ASSERT_EQ(pages.result.errors, 0) << text;
     EXPECT_TRUE(pages.warnings.empty());

@@ -12,8 +12,8 @@ namespace {
 std::vector<std::string> RowsRung(int stage, const std::string& body) {
   const std::string text =
       std::to_string(stage) + " BELLS\nT = M\nM = " + body + "\nEVERYROW = \"@\"\nCONFLICT =\n";
-  testing::ProveOptions options;
-  options.showMusic = options.showWork = false;
+  RunOptions options;
+  options.ShowMusic = options.ShowWorkDone = false;
   const testing::Pages pages = testing::ProveText(text, options);
   EXPECT_EQ(pages.result.errors, 0) << body;
   EXPECT_TRUE(pages.warnings.empty()) << body << ": " << pages.warnings.front();

@@ -1,4 +1,4 @@
-#include "app_settings.h"
+#include "settings_file.h"
 
 #include <gtest/gtest.h>
 
@@ -90,6 +90,10 @@ TEST(IniFile, ReadsYesNoAndNumbers) {
   EXPECT_EQ(IntegerValue("0XfF", 12), 255);
   for (const char* bad : {"", "many", "14b", "1 4", "0x", "0x-1", "0x 1", "0xg", "99999999999", "1.5"})
     EXPECT_EQ(IntegerValue(bad, 12), 12) << bad;
+  // The command lines read numbers the same way.
+  for (const char* bad : {" 14", "0x 1", "+ 1", "14 "}) EXPECT_FALSE(ParseNumber(bad)) << bad;
+  EXPECT_EQ(ParseNumber("-0x"), std::nullopt);
+  EXPECT_EQ(ParseNumber("9000000000"), 9000000000LL);
 }
 
 TEST_F(SettingsFile, AMissingFileGivesTheDefaultsAndOneMessage) {

@@ -1,4 +1,4 @@
-#include "app_settings.h"
+#include "settings_file.h"
 
 #include <algorithm>
 #include <cctype>
@@ -8,6 +8,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
+
+#include "engine.h"
 
 namespace tolvern {
 
@@ -39,20 +42,6 @@ std::string_view Unquoted(std::string_view value) {
   if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
     return value.substr(1, value.size() - 2);
   return value;
-}
-
-// Splits at CRLF, LF or CR.
-std::vector<std::string_view> Lines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  size_t start = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\r' && text[i] != '\n') continue;
-    lines.push_back(text.substr(start, i - start));
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    start = i + 1;
-  }
-  if (start < text.size()) lines.push_back(text.substr(start));
-  return lines;
 }
 
 // The name of a "[name]" line, or nothing when the line is not a section
@@ -223,7 +212,7 @@ IniFile IniFile::FromText(std::string_view text) {
   // A byte order mark is not part of the first line.
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
   IniFile ini;
-  for (std::string_view raw : Lines(text)) {
+  for (const std::string& raw : SplitLines(text)) {
     const std::string_view line = Trim(raw);
     if (line.empty() || line.front() == ';') continue;
     if (const auto name = SectionName(line)) {
@@ -266,22 +255,27 @@ bool IsYes(std::string_view value) {
   return !value.empty() && std::string_view("1TYty").find(value.front()) != std::string_view::npos;
 }
 
-int IntegerValue(std::string_view value, int fallback) {
+std::optional<long long> ParseNumber(std::string_view text) {
   int base = 10;
-  if (value.size() > 2 && value[0] == '0' && (value[1] == 'x' || value[1] == 'X')) {
+  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
     base = 16;
-    value.remove_prefix(2);
-    // strtol would take a sign or blanks after the prefix; a number does not.
-    if (!std::isxdigit(static_cast<unsigned char>(value.front()))) return fallback;
+    text.remove_prefix(2);
+    // strtoll would take a sign or blanks after the prefix; a number does not.
+    if (!std::isxdigit(static_cast<unsigned char>(text.front()))) return std::nullopt;
   }
-  if (value.empty() || IsBlank(value.front())) return fallback;
-  const std::string digits(value);
+  if (text.empty() || std::isspace(static_cast<unsigned char>(text.front()))) return std::nullopt;
+  const std::string digits(text);
   errno = 0;
   char* end = nullptr;
-  const long number = std::strtol(digits.c_str(), &end, base);
-  if (errno != 0 || end == digits.c_str() || *end != '\0') return fallback;
-  if (number < INT_MIN || number > INT_MAX) return fallback;
-  return static_cast<int>(number);
+  const long long number = std::strtoll(digits.c_str(), &end, base);
+  if (errno != 0 || end == digits.c_str() || *end != '\0') return std::nullopt;
+  return number;
+}
+
+int IntegerValue(std::string_view value, int fallback) {
+  const std::optional<long long> number = ParseNumber(value);
+  if (!number || *number < INT_MIN || *number > INT_MAX) return fallback;
+  return static_cast<int>(*number);
 }
 
 std::string FindSettingsFile(const std::string& folder) {
@@ -309,6 +303,18 @@ int MaxNumberBellsSetting(const std::string& folder, std::string* warning) {
   const int value = CheckedMaxNumberBells(SettingsFileIn(folder), outOfRange);
   if (outOfRange && warning) *warning = outOfRange->text;
   return value;
+}
+
+int MaxBellsFromSettingsFile(std::ostream& err) {
+  std::string warning;
+  const int maxBells = MaxNumberBellsSetting(".", &warning);
+  if (!warning.empty()) {
+    // The message box's two lines, joined for one line of standard error.
+    const size_t gap = warning.find("\n\n");
+    if (gap != std::string::npos) warning.replace(gap, 2, "; ");
+    err << "tolvern: " << warning << "\n";
+  }
+  return maxBells;
 }
 
 }  // namespace tolvern

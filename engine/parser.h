@@ -12,9 +12,33 @@
 
 #include "diagnostics.h"
 #include "elements.h"
-#include "settings.h"
+#include "outputs.h"
+#include "run_options.h"
 
 namespace tolvern {
+
+// The seven predefined names and the default definitions they have until
+// the text defines them.
+struct PredefinedDefault {
+  std::string_view name;
+  std::string_view line;
+};
+
+inline constexpr std::array<PredefinedDefault, 7> PredefinedDefaults = {{
+    {"TRUE", "true     =\"# rows ending in @\", \"Touch is True$$\""},
+    {"NOTROUND", "notround =\"# rows ending in @\", \"Is this okay?\""},
+    {"FALSE", "false    =\"# rows ending in @\", \"Touch is False in $ rows\""},
+    {"CONFLICT", "conflict =\"# rows ending in @\", \"Touch not completed due to False row$$\""},
+    {"ROUNDS", "rounds   ="},
+    {"EVERYROW", "everyrow ="},
+    {"MUSIC", "music    =\"DEFAULT\""},
+}};
+
+// The step mask of a normalised change. Scans positions from 1: a place
+// where the next unused symbol of `places` is the bell of the position, a
+// cross otherwise. `lastMatched` receives the 1-based index of the first
+// symbol not matched.
+uint32_t StepMaskOf(std::string_view places, long long stage, size_t* lastMatched = nullptr);
 
 struct PredefinedNames {
   TCompElement* PredefinedTrue = nullptr;
@@ -103,8 +127,8 @@ class PlainChanges {
 
 class Parser {
  public:
-  Parser(const RunSettings& settings, Diagnostics& diagnostics, DefinitionTable& table)
-      : settings_(settings), diagnostics_(diagnostics), table_(table) {
+  Parser(const RunOptions& options, const RunOutputs& outputs, Diagnostics& diagnostics, DefinitionTable& table)
+      : options_(options), outputs_(outputs), diagnostics_(diagnostics), table_(table) {
     diagnostics_.FollowReading(&CurrentLine);
   }
 
@@ -201,18 +225,19 @@ class Parser {
   void ReportUndefinedNames();
   void WriteListing();
 
-  void Trace(const std::string& line) const { AppendLine(settings_.ProofOutput, line); }
+  void Trace(const std::string& line) const { AppendLine(outputs_.ProofOutput, line); }
   void ErrorAtLine(const std::string& detail);
   // Errors past the display limit are only counted, so a detail that quotes
   // a long line need not be built for them; this keeps a line of repeated
   // faults linear. A front end that marks lines gets the details of the
   // first thousand.
   bool ErrorWillShow() const {
-    return !diagnostics_.SilentReporting && diagnostics_.ErrorCount < (settings_.DiagnosticOutput ? 1000 : 10);
+    return !diagnostics_.SilentReporting && diagnostics_.ErrorCount < (outputs_.DiagnosticOutput ? 1000 : 10);
   }
   int64_t LineNumber() const { return CurrentLine + 1; }
 
-  const RunSettings& settings_;
+  const RunOptions& options_;
+  const RunOutputs& outputs_;
   Diagnostics& diagnostics_;
   DefinitionTable& table_;
   int blockNesting_ = 0;

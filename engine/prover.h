@@ -12,28 +12,22 @@
 #include "elements.h"
 #include "leads.h"
 #include "music.h"
-#include "reader.h"
+#include "parser.h"
 #include "rows.h"
-#include "settings.h"
-#include "truth.h"
+#include "run_result.h"
+#include "outputs.h"
+#include "run_options.h"
+#include "row_register.h"
 
 namespace tolvern {
 
 // At most this many definition expansions may be in progress at once.
 inline constexpr size_t MaxExpansionDepth = 100000;
 
-enum class ProofVerdict {
-  None,          // not proved, or stopped before a verdict
-  RoundsFound,   // "Rounds were found"
-  Conflicting,   // "Conflicting rows were found"
-  NotRound,      // "Rounds were NOT found as last change of composition"
-  HaltedAtRow,   // halted by CONFLICT, ROUNDS or EVERYROW away from rounds (no verdict line), or at
-                 // rounds after repeated rows: not true
-};
-
 class Prover {
  public:
-  Prover(const RunSettings& settings, Diagnostics& diagnostics) : settings_(settings), diagnostics_(diagnostics) {}
+  Prover(const RunOptions& options, const RunOutputs& outputs, Diagnostics& diagnostics)
+      : options_(options), outputs_(outputs), diagnostics_(diagnostics) {}
 
   void ProveTouch(const TCompElement* composition, const PredefinedNames& names, int stage);
 
@@ -45,7 +39,8 @@ class Prover {
   bool AtRounds = true;
   bool RowEventHalt = false;
   bool Stopped = false;  // ended in order by a limit: no verdict
-  ProofVerdict Verdict = ProofVerdict::None;
+  ProofOutcome Outcome = ProofOutcome::Stopped;
+  std::string StopLine;  // the line a stopped touch wrote
 
   RowRegister RowTable;
   std::array<int64_t, 100> RowTally{};
@@ -104,7 +99,8 @@ class Prover {
   void WriteReport();
   void WriteRepetitionBlock();
 
-  const RunSettings& settings_;
+  const RunOptions& options_;
+  const RunOutputs& outputs_;
   Diagnostics& diagnostics_;
   PredefinedNames names_;
   int stage_ = 0;
@@ -141,9 +137,17 @@ class Prover {
   int64_t idleWork_ = 0;  // since the last change
   std::string roundsLine_;
 
-  // Kept only while a row observer is bound.
+  void ChooseRowPaths();
+
+  // Kept only while a row observer is bound and wants rows.
+  RowObserver* observer_ = nullptr;
+  int64_t observedLeft_ = 0;
   std::unordered_map<uint64_t, int64_t> firstRung_;
   std::vector<std::string_view> matchedMusic_;
 };
+
+// The report's number format: pads `text` on the left to `width` characters;
+// a longer text stays whole.
+std::string RightJustify(const std::string& text, size_t width = 4);
 
 }  // namespace tolvern

@@ -2,6 +2,7 @@
 // written. Plain C++ so that the command line can read the same file.
 #pragma once
 
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,8 +41,13 @@ class IniFile {
 // Yes when the first character is 1, T, Y, t or y; an empty value is no.
 bool IsYes(std::string_view value);
 
-// A decimal number, or hexadecimal after "0x" or "0X"; `fallback` for
-// anything else, trailing junk and numbers beyond an int included.
+// A whole number in decimal (a sign allowed), or in hexadecimal after "0x"
+// or "0X"; nothing for anything else: blanks, trailing junk, numbers beyond
+// a long long. The settings file and the command lines read numbers so.
+std::optional<long long> ParseNumber(std::string_view text);
+
+// A number as ParseNumber reads it; `fallback` for anything else, numbers
+// beyond an int included.
 int IntegerValue(std::string_view value, int fallback);
 
 // The settings file of a folder: folder + "/TOLVERN.INI", or else a file in
@@ -85,5 +91,10 @@ SettingsReading ReadSettings(const std::string& startFolder);
 // it: 12 when absent or below 12; above 16 gives 16 and puts the warning's
 // text in *warning (left untouched otherwise).
 int MaxNumberBellsSetting(const std::string& folder, std::string* warning);
+
+// The stage limit when a command line does not give one: MaxNumberBells from
+// TOLVERN.INI in the current folder, as the window reads it (12 when there
+// is none). A value above 16 becomes 16 with a warning line on `err`.
+int MaxBellsFromSettingsFile(std::ostream& err);
 
 }  // namespace tolvern

@@ -1,32 +1,22 @@
-#include "run.h"
+#include "engine.h"
 
 #include <cstring>
 #include <new>
 
 namespace tolvern {
 
-Engine::Engine() : diagnostics_(*this), parser_(*this, diagnostics_, table_), prover_(*this, diagnostics_) {}
-
-namespace {
-
-ProofOutcome OutcomeOf(const Prover& prover) {
-  if (prover.Stopped) return ProofOutcome::Stopped;
-  switch (prover.Verdict) {
-    case ProofVerdict::RoundsFound: return ProofOutcome::RoundsFound;
-    case ProofVerdict::Conflicting: return ProofOutcome::Conflicting;
-    case ProofVerdict::NotRound: return ProofOutcome::NotRound;
-    case ProofVerdict::HaltedAtRow: return ProofOutcome::HaltedAtRow;
-    case ProofVerdict::None: break;
-  }
-  return ProofOutcome::Stopped;
-}
-
-}  // namespace
+Engine::Engine(const RunOptions& options, const RunOutputs& outputs)
+    : Options(options),
+      Outputs(outputs),
+      diagnostics_(Outputs),
+      parser_(Options, Outputs, diagnostics_, table_),
+      prover_(Options, Outputs, diagnostics_) {}
 
 void Engine::ReportFailure(const std::string& line, RunResult& result) {
-  AppendLine(ProofOutput, line);
-  AppendLine(ProgressOutput, line);
+  AppendLine(Outputs.ProofOutput, line);
+  AppendLine(Outputs.ProgressOutput, line);
   result.outcome = ProofOutcome::Stopped;
+  result.stopLine = line;
 }
 
 RunResult Engine::RunProof(std::span<const std::string> lines) {
@@ -38,19 +28,46 @@ RunResult Engine::RunProof(std::span<const std::string> lines) {
     if (diagnostics_.ErrorCount <= 0) {
       const int stage = static_cast<int>(parser_.StageBells);
       prover_.ProveTouch(table_.Head(), parser_.Predefined, stage);
-      result.outcome = OutcomeOf(prover_);
+      result.outcome = prover_.Outcome;
+      result.stopLine = prover_.StopLine;
       result.changes = prover_.ChangeCount;
       result.duplicates = prover_.DuplicateCount;
     } else {
-      AppendLine(ProgressOutput, "Errors found; failed to generate composition");
+      AppendLine(Outputs.ProgressOutput, "Errors found; failed to generate composition");
     }
   } catch (const std::bad_alloc&) {
     ReportFailure("Proof stopped: not enough memory", result);
   } catch (const std::exception& failure) {
     ReportFailure(std::string("Proof stopped: ") + failure.what(), result);
   }
+  result.diagnostics = diagnostics_.ErrorCount + diagnostics_.WarningCount;
+  result.firstError = diagnostics_.FirstError;
   parser_.FreeDefinitions();
   return result;
+}
+
+std::string_view VerdictWord(const RunResult& result) {
+  switch (result.outcome) {
+    case ProofOutcome::RoundsFound: return result.duplicates == 0 ? "true" : "false";
+    case ProofOutcome::Conflicting: return "false";
+    // Halted away from rounds: false when a row repeated, else cut short.
+    case ProofOutcome::HaltedAtRow: return result.duplicates > 0 ? "false" : "not round";
+    case ProofOutcome::NotRound: return "not round";
+    case ProofOutcome::Stopped: return "stopped";
+    case ProofOutcome::Refused: break;
+  }
+  return "errors";
+}
+
+std::string FirstErrorText(const Diagnostic& error) {
+  const size_t start = error.detail.find_first_not_of(" \t");
+  return error.header + " " + (start == std::string::npos ? std::string() : error.detail.substr(start));
+}
+
+int ClampMaxNumberBells(long long value) {
+  if (value < 12) return 12;
+  if (value > 16) return 16;
+  return static_cast<int>(value);
 }
 
 std::vector<std::string> SplitLines(std::string_view bytes) {

@@ -1,41 +1,32 @@
 // The engine: one object holds one run's state, so engines can prove side by
-// side. The front end binds the outputs, sets the options and calls RunProof.
+// side. The front end fills the options and outputs and calls RunProof.
 #pragma once
 
-#include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "diagnostics.h"
 #include "elements.h"
-#include "expansion.h"
-#include "reader.h"
-#include "settings.h"
+#include "prover.h"
+#include "outputs.h"
+#include "parser.h"
+#include "run_options.h"
+#include "run_result.h"
 
 namespace tolvern {
 
-enum class ProofOutcome {
-  Refused,      // errors were counted; nothing proved
-  RoundsFound,  // the verdict line was "Rounds were found"
-  Conflicting,  // "Conflicting rows were found"
-  NotRound,     // "Rounds were NOT found as last change of composition"
-  HaltedAtRow,  // halted by CONFLICT, ROUNDS or EVERYROW away from rounds
-  Stopped,      // stopped in order by a limit, or by a failure
-};
-
-struct RunResult {
-  ProofOutcome outcome = ProofOutcome::Refused;
-  int64_t changes = 0;
-  int64_t duplicates = 0;
-  int64_t errors = 0;
-};
-
-class Engine : public RunSettings {
+class Engine {
  public:
-  Engine();
+  explicit Engine(const RunOptions& options = {}, const RunOutputs& outputs = {});
   Engine(const Engine&) = delete;
   Engine& operator=(const Engine&) = delete;
+
+  // What the next run is asked to do, and where its output goes; they may be
+  // changed between runs.
+  RunOptions Options;
+  RunOutputs Outputs;
 
   RunResult RunProof(std::span<const std::string> lines);
 
