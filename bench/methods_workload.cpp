@@ -9,6 +9,7 @@
 
 #include "method_sources.h"
 #include "notation.h"
+#include "stages.h"
 #include "timing.h"
 
 namespace tolvern::bench {
@@ -64,6 +65,12 @@ std::string Notation(const methods::Changes& changes, int stage) {
   return text;
 }
 
+// The stage's name as titles give it ("Major"; "18" where it has none here).
+std::string StageTitle(int stage) {
+  const Stage* named = StageOfBells(stage);
+  return named ? std::string(named->name) : std::to_string(stage);
+}
+
 std::string LeadHeadOf(const std::string& notation, int stage) {
   const methods::Notation read = methods::FromLibraryNotation(notation, stage);
   std::string row = methods::RowAfter(read.changes, stage);
@@ -90,7 +97,7 @@ std::string MethodsLibraryXml(int methods, uint64_t seed) {
     const int lead = kind.trebleDodging ? 4 * stage : 2 * stage;
     const int inSet = std::min(methods - made, 50 + static_cast<int>(random() % 100));
     xml += "  <methodSet>\n    <notes>" + std::string(kind.classification) + " " +
-           std::string(methods::StageName(stage).empty() ? std::to_string(stage) : methods::StageName(stage)) +
+           StageTitle(stage) +
            "</notes>\n    <properties>\n      <stage>" + std::to_string(stage) + "</stage>\n      <classification" +
            kind.attribute + ">" + kind.classification + "</classification>\n      <lengthOfLead>" +
            std::to_string(lead) + "</lengthOfLead>\n      <numberOfHunts>1</numberOfHunts>\n    </properties>\n";
@@ -99,8 +106,7 @@ std::string MethodsLibraryXml(int methods, uint64_t seed) {
       std::string name;
       for (int n = made + 1; n > 0; n /= 20) name += Syllables[n % 20];
       name[0] = static_cast<char>(name[0] - 'a' + 'A');
-      const std::string stageName =
-          methods::StageName(stage).empty() ? std::to_string(stage) : std::string(methods::StageName(stage));
+      const std::string stageName = StageTitle(stage);
       const std::string title = name + " " + kind.classification + " " + stageName;
       methods::Changes half;
       for (int c = 0; c < lead / 2; ++c) half.push_back(RandomChange(stage, random));

@@ -8,6 +8,7 @@
 #include "json_writer.h"
 #include "method_library.h"
 #include "settings_file.h"
+#include "stages.h"
 
 namespace tolvern {
 
@@ -86,7 +87,8 @@ int RunMethods(const std::vector<std::string>& args, std::ostream& out, std::ost
       if (i + 1 >= args.size()) return Usage(err, "--stage needs a number of bells");
       const std::string& value = args[++i];
       const auto number = ParseNumber(value);
-      stage = number ? static_cast<int>(std::clamp<long long>(*number, -1, 99)) : methods::StageOfName(value);
+      const Stage* named = StageNamed(value);
+      stage = number ? static_cast<int>(std::clamp<long long>(*number, -1, 99)) : named ? named->bells : 0;
       if (stage < 3 || stage > 16) return Usage(err, "--stage needs a number of bells, 3 to 16, or a stage name, not '" + value + "'");
     } else if (arg == "--siril") {
       siril = true;

@@ -5,13 +5,11 @@
 #include <bit>
 #include <utility>
 
+#include "stages.h"
+
 namespace tolvern::methods {
 
 namespace {
-
-constexpr std::array<std::string_view, 17> StageNames = {
-    "",        "",         "",        "Singles", "Minimus",   "Doubles", "Minor",     "Triples", "Major",
-    "Caters",  "Royal",    "Cinques", "Maximus", "Sextuples", "Fourteen", "Septuples", "Sixteen"};
 
 // Most rung first: the order in which stages of equally good matches are listed.
 constexpr std::array<int, 17> StageRank = {99, 99, 99, 13, 8, 4, 1, 3, 0, 6, 2, 7, 5, 14, 9, 15, 10};
@@ -47,18 +45,6 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
 }
 
 }  // namespace
-
-std::string_view StageName(int stage) {
-  return stage >= 0 && stage < static_cast<int>(StageNames.size()) ? StageNames[static_cast<size_t>(stage)]
-                                                                     : std::string_view();
-}
-
-int StageOfName(std::string_view name) {
-  const std::string folded = Folded(name);
-  for (size_t stage = 3; stage < StageNames.size(); ++stage)
-    if (!folded.empty() && folded == Folded(StageNames[stage])) return static_cast<int>(stage);
-  return 0;
-}
 
 std::string SirilNameOf(std::string_view title) {
   std::string name;
@@ -108,7 +94,7 @@ std::vector<const Method*> MethodLibrary::Search(std::string_view query, int sta
   }
   if (queryWords.empty() && stage <= 0) return {};
   std::array<std::string, 17> stageNames;
-  for (size_t s = 0; s < stageNames.size(); ++s) stageNames[s] = Folded(StageNames[s]);
+  for (const Stage& s : Stages) stageNames[static_cast<size_t>(s.bells)] = Folded(s.name);
 
   struct Hit {
     uint32_t index;

@@ -23,11 +23,6 @@ struct Method {
   std::string note;            // the comment of a SIRIL library line
 };
 
-// "Doubles", "Major", ... for 3 to 16 bells; empty otherwise.
-std::string_view StageName(int stage);
-// The stage a name stands for (any letter case), or 0.
-int StageOfName(std::string_view name);
-
 // A definition name the SIRIL reader accepts, made from a title: the ASCII
 // letters and digits of its words, each capitalised ("CambridgeSurpriseMajor"). A
 // name may not start with a digit (that would read as a count), so such a

@@ -5,6 +5,7 @@
 
 #include "builtin_methods.h"
 #include "siril_library.h"
+#include "stages.h"
 
 namespace tolvern::methods {
 
@@ -40,7 +41,7 @@ LibraryReadResult ReadLibrary(const std::string& path, MethodLibrary& library) {
   if (fs::is_directory(path, error)) return ReadSirilLibraryPath(path, library);
   std::string extension = fs::path(path).extension().string();
   for (char& c : extension) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  if (StageOfExtension(extension) || extension == ".sir") return ReadSirilLibraryPath(path, library);
+  if (extension.size() > 1 && IsCompositionExtension(extension.substr(1))) return ReadSirilLibraryPath(path, library);
   if (extension == ".xml" || LooksLikeXml(path)) return ReadLibraryXmlFile(path, library);
   refused.error = path + ": neither a methods library XML nor a SIRIL library file (.dou to .six, .sir)";
   return refused;

@@ -7,13 +7,11 @@
 #include <vector>
 
 #include "notation.h"
+#include "stages.h"
 
 namespace tolvern::methods {
 
 namespace {
-
-constexpr std::string_view Extensions[] = {".dou", ".min", ".tri", ".maj", ".cat", ".roy", ".cin",
-                                           ".max", ".sex", ".fou", ".sep", ".six"};
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
@@ -79,8 +77,9 @@ std::string TitleOfName(std::string_view name) {
 
 int StageOfExtension(std::string_view extension) {
   const std::string lower = Lower(extension);
-  for (size_t i = 0; i < std::size(Extensions); ++i)
-    if (lower == Extensions[i]) return static_cast<int>(i) + 5;
+  if (lower.size() < 2 || lower[0] != '.') return 0;
+  for (const Stage& stage : Stages)
+    if (!stage.extension.empty() && std::string_view(lower).substr(1) == stage.extension) return stage.bells;
   return 0;
 }
 
@@ -161,7 +160,8 @@ LibraryReadResult ReadSirilLibraryPath(const std::string& path, MethodLibrary& l
   if (fs::is_directory(path, error)) {
     for (fs::directory_iterator entry(path, error), end; !error && entry != end; entry.increment(error)) {
       const fs::path& file = entry->path();
-      if (StageOfExtension(file.extension().string()) || Lower(file.extension().string()) == ".sir") files.push_back(file);
+      const std::string extension = file.extension().string();
+      if (!extension.empty() && IsCompositionExtension(std::string_view(extension).substr(1))) files.push_back(file);
     }
     if (error) {
       total.error = path + ": cannot read the folder";
