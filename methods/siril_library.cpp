@@ -6,6 +6,7 @@
 #include <sstream>
 #include <vector>
 
+#include "engine.h"
 #include "notation.h"
 #include "stages.h"
 
@@ -28,19 +29,6 @@ std::string Lower(std::string_view text) {
   for (char& c : lower)
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   return lower;
-}
-
-std::vector<std::string_view> Lines(std::string_view bytes) {
-  std::vector<std::string_view> lines;
-  size_t start = 0;
-  for (size_t i = 0; i < bytes.size(); ++i)
-    if (bytes[i] == '\n' || bytes[i] == '\r') {
-      lines.push_back(bytes.substr(start, i - start));
-      if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-      start = i + 1;
-    }
-  if (start < bytes.size()) lines.push_back(bytes.substr(start));
-  return lines;
 }
 
 // `n BELLS`, with an optional comment: the stage, else 0.
@@ -85,7 +73,7 @@ int StageOfExtension(std::string_view extension) {
 
 LibraryReadResult ReadSirilLibrary(std::string_view bytes, int stage, const std::string& source, MethodLibrary& library) {
   LibraryReadResult result;
-  const std::vector<std::string_view> lines = Lines(bytes);
+  const std::vector<std::string> lines = SplitLines(bytes);
   bool stageLineSeen = false;
   for (size_t at = 0; at < lines.size(); ++at) {
     const std::string_view line = Trim(lines[at]);
