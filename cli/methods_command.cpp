@@ -71,7 +71,8 @@ void WriteJson(std::ostream& out, const std::string& query, int stage,
 
 int RunMethods(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                const methods::MethodSources& defaults) {
-  methods::MethodSources sources = defaults;
+  methods::MethodSources given;
+  given.builtIn = false;
   std::string query;
   int stage = 0;
   bool siril = false, json = false;
@@ -82,7 +83,7 @@ int RunMethods(const std::vector<std::string>& args, std::ostream& out, std::ost
       return 0;
     } else if (arg == "--library") {
       if (i + 1 >= args.size()) return Usage(err, "--library needs a PATH");
-      sources.libraries.push_back(args[++i]);
+      given.libraries.push_back(args[++i]);
     } else if (arg == "--stage") {
       if (i + 1 >= args.size()) return Usage(err, "--stage needs a number of bells");
       const std::string& value = args[++i];
@@ -104,10 +105,15 @@ int RunMethods(const std::vector<std::string>& args, std::ostream& out, std::ost
   if (query.find_first_not_of(" \t") == std::string::npos) return Usage(err, "no QUERY given");
   if (siril && json) return Usage(err, "--siril and --json do not go together");
 
+  // The libraries given come first; then those of the settings, whose
+  // problems are warnings, as every setting's are; then the built-in set.
   methods::MethodLibrary library;
-  methods::LoadReport report;
-  methods::LoadMethods(sources, library, report);
+  methods::LoadReport report, fromSettings;
+  methods::LoadMethods(given, library, report);
+  methods::LoadMethods(defaults, library, fromSettings);
   for (const std::string& warning : report.warnings) err << "tolvern: warning: " << warning << "\n";
+  for (const std::string& warning : fromSettings.warnings) err << "tolvern: warning: " << warning << "\n";
+  for (const std::string& error : fromSettings.errors) err << "tolvern: warning: " << error << "\n";
   if (!report.errors.empty()) {
     for (const std::string& error : report.errors) err << "tolvern: " << error << "\n";
     return ExitUsage;

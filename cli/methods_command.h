@@ -10,9 +10,10 @@
 namespace tolvern {
 
 // Runs `tolvern methods ARGS` (the arguments after "methods"). `defaults`
-// are the libraries a settings file names, searched before the built-in set
-// and after those given with --library. Exit 0 found, 1 none found, 3 for a
-// usage error or a library that cannot be read.
+// are the libraries a settings file names (and whether the built-in set is
+// searched), searched after those given with --library: one that cannot be
+// read is a warning, where a --library one is an error. Exit 0 found, 1 none
+// found, 3 for a usage error or a --library that cannot be read.
 int RunMethods(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                const methods::MethodSources& defaults);
 

@@ -20,9 +20,9 @@ struct Output {
   std::string out, err;
 };
 
-Output Methods(const std::vector<std::string>& args) {
+Output Methods(const std::vector<std::string>& args, const methods::MethodSources& defaults = {}) {
   std::ostringstream out, err;
-  const int status = RunMethods(args, out, err, {});
+  const int status = RunMethods(args, out, err, defaults);
   return {status, out.str(), err.str()};
 }
 
@@ -96,6 +96,10 @@ TEST(MethodsCommand, ExitStatuses) {
   const Output missing = Methods({"--library", "/nonexistent/CCCBR_methods.xml", "bob"});
   EXPECT_EQ(missing.status, 3);
   EXPECT_EQ(missing.err, "tolvern: /nonexistent/CCCBR_methods.xml: no such file or folder\n");
+  // A library the settings name but that is missing is only a warning.
+  const Output fromSettings = Methods({"stedman", "trip"}, {{"/nonexistent/CCCBR_methods.xml"}, true});
+  EXPECT_EQ(fromSettings.status, 0);
+  EXPECT_EQ(fromSettings.err, "tolvern: warning: /nonexistent/CCCBR_methods.xml: no such file or folder\n");
 }
 
 }  // namespace
