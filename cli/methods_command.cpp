@@ -110,14 +110,14 @@ int RunMethods(const std::vector<std::string>& args, std::ostream& out, std::ost
   methods::MethodLibrary library;
   methods::LoadReport report, fromSettings;
   methods::LoadMethods(given, library, report);
-  methods::LoadMethods(defaults, library, fromSettings);
   for (const std::string& warning : report.warnings) err << "tolvern: warning: " << warning << "\n";
-  for (const std::string& warning : fromSettings.warnings) err << "tolvern: warning: " << warning << "\n";
-  for (const std::string& error : fromSettings.errors) err << "tolvern: warning: " << error << "\n";
   if (!report.errors.empty()) {
     for (const std::string& error : report.errors) err << "tolvern: " << error << "\n";
     return ExitUsage;
   }
+  methods::LoadMethods(defaults, library, fromSettings);
+  for (const std::string& warning : fromSettings.warnings) err << "tolvern: warning: " << warning << "\n";
+  for (const std::string& error : fromSettings.errors) err << "tolvern: warning: " << error << "\n";
 
   const std::vector<const methods::Method*> found = library.Search(query, stage);
   if (json) {
