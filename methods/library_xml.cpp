@@ -170,7 +170,6 @@ class Reader {
     }
     const Node parent = stack_.back();
     Node node = Node::Other;
-    field_ = FieldId::None;
     if (ours && parent != Node::Other && parent != Node::Field) {
       if (parent == Node::Collection && local == "methodSet") {
         node = Node::MethodSet;
@@ -181,13 +180,13 @@ class Reader {
         node = Node::Method;
         method_.Clear();
       } else if (parent == Node::Properties || parent == Node::Method) {
-        field_ = FieldOf(local);
-        if (field_ != FieldId::None) {
+        const FieldId field = FieldOf(local);
+        if (field != FieldId::None) {
           node = Node::Field;
           Fields& into = parent == Node::Method ? method_ : set_;
-          target_ = into.Of(field_);
+          target_ = into.Of(field);
           target_->clear();
-          if (field_ == FieldId::Classification)
+          if (field == FieldId::Classification)
             for (const XML_Char** a = attributes; a[0]; a += 2) {
               const std::string_view attribute(a[0]), value(a[1]);
               if (attribute == "little") into.little = value == "true";
@@ -261,7 +260,6 @@ class Reader {
   std::vector<Node> stack_;
   bool sawRoot_ = false;
   Fields set_, method_;
-  FieldId field_ = FieldId::None;
   std::string* target_ = nullptr;
   std::vector<Method> methods_;
 };

@@ -12,13 +12,13 @@ namespace tolvern::methods {
 namespace {
 
 // Whether the file's first byte other than blanks (and a UTF-8 byte order
-// mark) is '<'.
+// mark) is '<', within its first 4 KiB.
 bool LooksLikeXml(const std::string& path) {
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) return false;
-  int c;
+  int c = EOF;
   int at = 0;
-  while ((c = std::fgetc(file)) != EOF) {
+  while (at < 4096 && (c = std::fgetc(file)) != EOF) {
     const bool bom = at < 3 && (c == 0xEF || c == 0xBB || c == 0xBF);
     ++at;
     if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || bom) continue;
