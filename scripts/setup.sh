@@ -21,7 +21,7 @@ ensure_packages() {
 }
 
 ensure_build_tools() {
-  ensure_packages g++ cmake make libgtest-dev libbenchmark-dev \
+  ensure_packages g++ cmake make libgtest-dev libbenchmark-dev libexpat1-dev \
     qt6-base-dev libqscintilla2-qt6-dev qt6-svg-dev libgl-dev fonts-dejavu-core poppler-utils
 }
 
