@@ -10,6 +10,7 @@ import { PageView } from './pageview.js';
 import { drawRows, parseBells, pngBlob, svgText, occurrences, rowText } from './rows.js';
 import { fragmentOf, textOfFragment } from './share.js';
 import { Extensions, readComposition, compositionBytes, download } from './files.js';
+import { setUpMethods } from './methods.js';
 // The bundled example, shown when the page opens without a shared link.
 import Example from '../examples/spliced-surprise-major.maj';
 
@@ -37,7 +38,8 @@ const view = new EditorView({
       lineNumbers(), highlightSpecialChars(), history(), drawSelection(), highlightActiveLine(),
       highlightSelectionMatches(), lintGutter(), siril(),
       keymap.of([...defaultKeymap, ...historyKeymap, ...searchKeymap,
-        { key: 'Mod-Enter', run: () => (prove(false), true) }, { key: 'Escape', run: () => (stop(), true) }]),
+        { key: 'Mod-Enter', run: () => (prove(false), true) }, { key: 'Escape', run: () => (stop(), true) },
+        { key: 'Mod-m', run: () => (methods.open(), true) }]),
       EditorView.contentAttributes.of({ 'aria-label': 'Input' }),
       EditorView.updateListener.of((update) => {
         if (!update.docChanged) return;
@@ -326,6 +328,7 @@ $('stop').addEventListener('click', () => stop());
 $('as-you-type').checked = localStorage.getItem('tolvern.asYouType') !== 'no';
 $('as-you-type').addEventListener('change', () => localStorage.setItem('tolvern.asYouType', $('as-you-type').checked ? 'yes' : 'no'));
 
+const methods = setUpMethods({ view, $ });
 startWorker();
 setBusy(false);
 (async () => {

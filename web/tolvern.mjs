@@ -18,6 +18,16 @@
 //                   "Proof stopped by the user", a string stops it with that line.
 // `text` is a string, or the bytes of a composition file (Uint8Array), read
 // as UTF-8 when valid, else as Latin-1.
+//
+// Methods by name, as `tolvern methods` finds them:
+//   tolvern.searchMethods('stedman trip', { stage: 7, limit: 50 })
+//                   -> { count, methods: [{ title, name, stage, classification,
+//                      leadLength, leadHead, notation, siril, source }, ...] }
+//   tolvern.loadMethodLibrary(bytes, 'CCCBR_methods.xml')
+//                   the Central Council's methods library XML, searched from
+//                   then on before the built-in set -> { added, skipped, error, ... }
+//   tolvern.forgetMethodLibrary()   the built-in set alone again
+//   tolvern.stageNames()            [{ bells, name }, ...]
 import createTolvernCore from './tolvern_core.mjs';
 
 const inNode = typeof process === 'object' && typeof process.versions?.node === 'string' &&
@@ -48,6 +58,18 @@ export default async function createTolvern(options = {}) {
       const result = JSON.parse(answer.json);
       if (answer.rows) result.rows = answer.rows;
       return result;
+    },
+    searchMethods(query, { stage = 0, limit = 100 } = {}) {
+      return JSON.parse(core.searchMethods(String(query), stage, limit));
+    },
+    loadMethodLibrary(bytes, source = 'library') {
+      return core.loadMethodLibrary(bytes, source);
+    },
+    forgetMethodLibrary() {
+      core.forgetMethodLibrary();
+    },
+    stageNames() {
+      return core.stageNames();
     },
   };
 
