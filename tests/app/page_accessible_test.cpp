@@ -1,10 +1,13 @@
-// The pages as a screen reader reads them, through the interfaces Qt hands
-// out: read when accessibility comes on after the window is built, offsets
-// on text beyond ASCII, and the events a page sends.
+// The window as a screen reader reads it, through the interfaces Qt hands
+// out: pages read when accessibility comes on after the window is built,
+// offsets on text beyond ASCII, the events a page sends, and names.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDir>
+#include <QPrinter>
+#include <QTimer>
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
@@ -16,6 +19,8 @@
 #include "editor_page.h"
 #include "gui_helpers.h"
 #include "page_text.h"
+#include "rows_view.h"
+#include "rows_window.h"
 
 namespace tolvern::app {
 namespace {
@@ -243,6 +248,44 @@ TEST(PageEventsTest, ChangesCaretAndSelectionAreToldInUtf16Offsets) {
   EXPECT_EQ(events[0].end, OffsetOf(page, caret));
   EXPECT_EQ(events[1].type, QAccessible::TextCaretMoved);
   EXPECT_EQ(events[1].position, OffsetOf(page, caret));
+}
+
+TEST(AccessibleNamesTest, TheRowsWindowTellsItsHeaderAndEveryDialogItsTitle) {
+  testing::ScriptedDialogs scripted;
+  RowsWindow rows(scripted);
+  QAccessibleInterface* view = QAccessible::queryAccessibleInterface(&rows.View());
+  EXPECT_EQ(view->text(QAccessible::Name), "Rows");
+  EXPECT_EQ(view->text(QAccessible::Description), rows.HeaderText());
+  rows.ShowRows(CollectRows({"4 BELLS", "TOUCH = 3 LEAD", "LEAD = &x14x14,+12"}, 16, nullptr));
+  EXPECT_EQ(view->text(QAccessible::Description), "24 rows. Touch is True");
+  QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&rows);
+  EXPECT_EQ(window->text(QAccessible::Name), "TOLVERN - Rows");
+  EXPECT_EQ(window->text(QAccessible::Description), rows.HeaderText());
+
+  QtDialogs dialogs;
+  QPrinter printer;
+  const FileDialogSetup file{QStringLiteral("Save As"), {QStringLiteral("Major (*.maj)")}, 1, QDir::tempPath(), {}, {}};
+  const std::vector<std::pair<QString, std::function<void()>>> shown = {
+      {"Warning", [&] { dialogs.Warning(nullptr, "Warning", "A warning"); }},
+      {"TOLVERN", [&] { dialogs.Error(nullptr, "TOLVERN", "Cannot open file x."); }},
+      {"Information", [&] { dialogs.Information(nullptr, "Information", "About"); }},
+      {"Confirm", [&] { dialogs.Confirm(nullptr, "Confirm", "Save changes?"); }},
+      {"Save As", [&] { dialogs.SaveFile(nullptr, file); }},
+      {"Print", [&] { dialogs.Print(nullptr, printer); }},
+  };
+  for (const auto& [title, show] : shown) {
+    QString name;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+      if (QWidget* dialog = QApplication::activeModalWidget()) {
+        name = QAccessible::queryAccessibleInterface(dialog)->text(QAccessible::Name);
+        dialog->close();
+      }
+    });
+    closer.start(10);
+    show();
+    EXPECT_EQ(name, title);
+  }
 }
 
 }  // namespace
