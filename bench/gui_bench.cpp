@@ -87,6 +87,17 @@ std::string Format(const char* format, double value) {
   return buffer;
 }
 
+// Seconds to set a page's whole text and show its end, repainted.
+double ShowPage(EditorPage& page, const DisplayText& text) {
+  QElapsedTimer timer;
+  timer.start();
+  page.SetDisplayText(text);
+  page.ShowEnd();
+  page.repaint();
+  QApplication::processEvents();
+  return Seconds(timer);
+}
+
 void HugePage(int changes) {
   const ProofRequest request = EveryRowRequest(changes);
   const auto [engine, making] = EngineThenPages(request);
@@ -103,13 +114,7 @@ void HugePage(int changes) {
   {
     JobControl control;
     const ProofResult result = RunProofJob(request, control, {});
-    QElapsedTimer timer;
-    timer.start();
-    page.SetDisplayText(result.proof);
-    page.ShowEnd();
-    page.repaint();
-    QApplication::processEvents();
-    shown = Seconds(timer);
+    shown = ShowPage(page, result.proof);
   }
   const long after = ResidentKiB();
 
@@ -364,18 +369,10 @@ void ScreenReaderOnHugePage(int changes) {
   page.show();
   page.setFocus();
   QApplication::processEvents();
-  // Seconds to set the whole page and show its end, 5 times.
+  // The whole page set and its end shown, 5 times.
   const auto setting = [&] {
     std::vector<double> times;
-    for (int run = 0; run < 5; ++run) {
-      QElapsedTimer timer;
-      timer.start();
-      page.SetDisplayText(result.proof);
-      page.ShowEnd();
-      page.repaint();
-      QApplication::processEvents();
-      times.push_back(Seconds(timer));
-    }
+    for (int run = 0; run < 5; ++run) times.push_back(ShowPage(page, result.proof));
     std::sort(times.begin(), times.end());
     return times;
   };
