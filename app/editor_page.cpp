@@ -20,6 +20,9 @@ QFont PageFont(int pixels) {
 }
 
 EditorPage::EditorPage(const QString& name, QWidget* parent) : QsciScintilla(parent) {
+  // First: Qt makes a widget's accessible interface at the first event about
+  // it (setting the name is one), whether or not anyone listens, and keeps it
+  // for the widget's life.
   accessibility_ = new PageAccessibility(*this);
   setObjectName(name);
   setAccessibleName(name);

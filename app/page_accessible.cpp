@@ -215,14 +215,6 @@ QAccessibleInterface* PageInterface(const QString&, QObject* object) {
 PageAccessibility::PageAccessibility(QsciScintillaBase& page) : QObject(&page), page_(page) {
   static const bool installed = (QAccessible::installFactory(PageInterface), true);
   Q_UNUSED(installed);
-  // Qt makes a widget's interface at the first event about it, active or
-  // not, and keeps it for the widget's life: one made before this was
-  // QScintilla's, and gives way.
-  QAccessibleInterface* made = QAccessible::queryAccessibleInterface(&page);
-  if (made && !dynamic_cast<PageAccessible*>(made)) {
-    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
-    QAccessible::queryAccessibleInterface(&page);
-  }
   connect(&page, &Sci::SCN_MODIFIED, this,
           [this](int position, int type, const char* text, int length) { Modified(position, type, text, length); });
   connect(&page, &Sci::SCN_UPDATEUI, this, &PageAccessibility::UpdateUi);

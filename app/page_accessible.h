@@ -20,7 +20,8 @@ class PageAccessibility : public QObject {
   Q_OBJECT
 
  public:
-  // Made by the page (a UTF-8 editor), as its child.
+  // Made by the page (a UTF-8 editor), as its child, before anything else
+  // could make the page's interface.
   explicit PageAccessibility(QsciScintillaBase& page);
 
   // An offset between the halves of a surrogate pair stands for the pair's
