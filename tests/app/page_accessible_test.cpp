@@ -201,6 +201,39 @@ TEST(PageOffsetsTest, RoundTripOnLatin1AndUtf8TextAndPairsAboveU10000) {
   }
 }
 
+TEST(PageOffsetsTest, WordsAndLinesBeforeAtAndAfterAnOffset) {
+  EditorPage page(QStringLiteral("Proof"));
+  page.SetUtf8("ring \xF0\x9F\x94\x94 twice, rung\nnext line\n");
+  QAccessibleTextInterface* text = TextOf(&page);
+  ASSERT_NE(text, nullptr);
+  struct Case {
+    int offset;
+    QAccessible::TextBoundaryType boundary;
+    int step;  // -1 before, 0 at, 1 after
+    const char* expected;
+    int start, end;
+  };
+  for (const Case& c : std::vector<Case>{
+           {6, QAccessible::WordBoundary, 0, "\xF0\x9F\x94\x94", 5, 7},  // the second half of the bell
+           {10, QAccessible::WordBoundary, 0, "twice", 8, 13},
+           {10, QAccessible::WordBoundary, -1, " ", 7, 8},
+           {10, QAccessible::WordBoundary, 1, ",", 13, 14},
+           {0, QAccessible::WordBoundary, -1, "", -1, -1},
+           {22, QAccessible::LineBoundary, -1, "ring \xF0\x9F\x94\x94 twice, rung\n", 0, 20},
+           {3, QAccessible::LineBoundary, 1, "next line\n", 20, 30},
+           {22, QAccessible::LineBoundary, 1, "", -1, -1},
+       }) {
+    SCOPED_TRACE(::testing::Message() << c.offset << " " << c.boundary << " " << c.step);
+    int start = 0, end = 0;
+    const QString found = c.step < 0   ? text->textBeforeOffset(c.offset, c.boundary, &start, &end)
+                          : c.step > 0 ? text->textAfterOffset(c.offset, c.boundary, &start, &end)
+                                       : text->textAtOffset(c.offset, c.boundary, &start, &end);
+    EXPECT_EQ(found, QString::fromUtf8(c.expected));
+    EXPECT_EQ(start, c.start);
+    EXPECT_EQ(end, c.end);
+  }
+}
+
 TEST(PageEventsTest, ChangesCaretAndSelectionAreToldInUtf16Offsets) {
   EditorPage page(QStringLiteral("Input"));
   page.resize(400, 300);
