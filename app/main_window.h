@@ -208,7 +208,8 @@ class MainWindow : public QMainWindow {
   ProofController* proofs_ = nullptr;
   DiagnosticMarks* marks_ = nullptr;
   RowsWindow* rowsWindow_ = nullptr;
-  std::shared_ptr<const RowsModel> shownRows_;  // the rows of the last proof shown, when it kept them
+  std::shared_ptr<const RowsModel> shownRows_;
+  std::vector<ProofResult::MessageLine> messageLines_;  // of the Proof page shown  // the rows of the last proof shown, when it kept them
   SirilLexer* lexer_ = nullptr;
   std::unique_ptr<methods::MethodLibrary> methods_;  // read when first asked for; the settings do not change
   QPointer<MethodDialog> methodDialog_;
