@@ -90,6 +90,7 @@ MethodDialog::MethodDialog(const methods::MethodLibrary& library, int stage, QWi
     : QDialog(parent), library_(library) {
   setObjectName(QStringLiteral("MethodDialog"));
   setWindowTitle(QStringLiteral("Insert Method"));
+  setAccessibleName(windowTitle());  // a screen reader names a dialog by its title
   resize(760, 540);
 
   search_ = new QLineEdit(this);
