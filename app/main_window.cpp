@@ -401,37 +401,10 @@ void MainWindow::ToggleLineNumbers(Qt::MouseButtons buttons, Qt::KeyboardModifie
   if (buttons == Qt::RightButton && modifiers == Qt::NoModifier && !doubleClick) {
     // Line by line, so that the marks of the last proof stay on their lines.
     marks_->SetFollowingEdits(false);
-    RichEditInput->setUpdatesEnabled(false);
-    RichEditInput->SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0L);
-    const int lines = RichEditInput->Lines();
-    if (!lineNumbersShown_) {
-      lineNumbersShown_ = true;
-      UpdateColouring();
-      for (int i = 0; i < lines; ++i) {
-        const QByteArray number = (QByteArrayLiteral("   ") + QByteArray::number(i + 1) + ':').right(4);
-        RichEditInput->Writable([&] {
-          RichEditInput->SendScintilla(QsciScintillaBase::SCI_INSERTTEXT,
-                                       RichEditInput->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, i),
-                                       number.constData());
-        });
-      }
-      RichEditInput->setReadOnly(true);
-    } else {
-      RichEditInput->setReadOnly(false);
-      lineNumbersShown_ = false;
-      UpdateColouring();
-      for (int i = lines - 1; i >= 0; --i) {
-        const long start = RichEditInput->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, i);
-        const long end = RichEditInput->SendScintilla(QsciScintillaBase::SCI_GETLINEENDPOSITION, i);
-        // Four characters, which may be more than four bytes in a line typed while hidden.
-        const long cut = RichEditInput->SendScintilla(QsciScintillaBase::SCI_POSITIONRELATIVE,
-                                                      static_cast<unsigned long>(start), 4L);
-        const long to = cut == 0 || cut > end ? end : cut;
-        RichEditInput->SendScintilla(QsciScintillaBase::SCI_DELETERANGE, static_cast<unsigned long>(start), to - start);
-      }
-    }
-    RichEditInput->SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1L);
-    RichEditInput->setUpdatesEnabled(true);
+    lineNumbersShown_ = !lineNumbersShown_;
+    if (lineNumbersShown_) UpdateColouring();
+    RichEditInput->ShowLineNumbers(lineNumbersShown_);
+    if (!lineNumbersShown_) UpdateColouring();
     marks_->SetFollowingEdits(true);
   }
   SuppressChangeTracking = false;

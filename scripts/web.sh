@@ -13,7 +13,7 @@ SITE=build-web/site
 export NODE_PATH=/usr/share/nodejs
 
 ensure_web_tools() {
-  APT_OPTIONS=--no-install-recommends ensure_packages emscripten node-acorn nodejs
+  APT_OPTIONS=--no-install-recommends ensure_packages emscripten node-acorn nodejs python3
   command -v npm >/dev/null || APT_OPTIONS=--no-install-recommends ensure_packages npm
 }
 

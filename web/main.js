@@ -18,6 +18,11 @@ const UserStopLine = 'Proof stopped by the user';
 const AsYouTypeStopLine = 'Proof stopped after a second while proving as you type: press Prove to prove it in full';
 const AsYouTypeDelayMs = 300;
 
+// The engine on the page's own thread too, for colouring the text as the
+// reader reads it (proofs run in the worker). Loaded from beside the page.
+const { default: createTolvern } = await import(new URL('./tolvern.mjs', import.meta.url).href);
+const styler = await createTolvern();
+
 const $ = (id) => document.getElementById(id);
 const pages = {
   proof: new PageView($('proof'), { underline: true, onLineClick: goToLineOf }),
@@ -36,7 +41,7 @@ const view = new EditorView({
     doc: '',
     extensions: [
       lineNumbers(), highlightSpecialChars(), history(), drawSelection(), highlightActiveLine(),
-      highlightSelectionMatches(), lintGutter(), siril(),
+      highlightSelectionMatches(), lintGutter(), siril(styler),
       keymap.of([...defaultKeymap, ...historyKeymap, ...searchKeymap,
         { key: 'Mod-Enter', run: () => (prove(false), true) }, { key: 'Escape', run: () => (stop(), true) },
         { key: 'Mod-m', run: () => (methods.open(), true) }]),

@@ -20,6 +20,7 @@
 #include "method_library.h"
 #include "result_json.h"
 #include "rows_model.h"
+#include "siril_styles.h"
 #include "stages.h"
 #include "text_encoding.h"
 
@@ -267,10 +268,28 @@ val Prove(const std::string& text, val options) {
   return answer;
 }
 
+// One line of SIRIL text coloured as the window's Input page colours it (the
+// engine's styles): {runs: [start, length, style, ...] in the line's UTF-8
+// bytes, state: the packed state the next line starts in}. A state below 0
+// is the first line's.
+val StyleLine(const std::string& line, int packedState, int maxBells) {
+  LexState state = packedState < 0 ? LexState{} : LexState::Unpack(packedState);
+  std::vector<StyledRun> runs;
+  StyleSirilLine(line, state, maxBells, runs);
+  std::vector<int32_t> flat;
+  flat.reserve(runs.size() * 3);
+  for (const StyledRun& run : runs) flat.insert(flat.end(), {run.start, run.length, run.style});
+  val answer = val::object();
+  answer.set("runs", val::global("Int32Array").new_(emscripten::typed_memory_view(flat.size(), flat.data())).call<val>("slice"));
+  answer.set("state", state.Pack());
+  return answer;
+}
+
 }  // namespace tolvern::web
 
 EMSCRIPTEN_BINDINGS(tolvern) {
   emscripten::function("prove", &tolvern::web::Prove);
+  emscripten::function("styleLine", &tolvern::web::StyleLine);
   emscripten::function("loadMethodLibrary", &tolvern::web::LoadMethodLibrary);
   emscripten::function("forgetMethodLibrary", &tolvern::web::ForgetMethodLibrary);
   emscripten::function("searchMethods", &tolvern::web::SearchMethods);
