@@ -132,12 +132,12 @@ MethodDialog::MethodDialog(const methods::MethodLibrary& library, int stage, QWi
   picture_->setAccessibleName(QStringLiteral("Plain lead"));
   picture_->setMinimumWidth(230);
 
+  // The labels are read by their text: how many were found, and the line Insert puts in.
   status_ = new QLabel(this);
   status_->setObjectName(QStringLiteral("MethodStatus"));
-  status_->setAccessibleName(QStringLiteral("Methods found"));
   notation_ = new QLabel(this);
   notation_->setObjectName(QStringLiteral("MethodLine"));
-  notation_->setAccessibleName(QStringLiteral("Definition"));
+  notation_->setAccessibleDescription(QStringLiteral("The definition line Insert puts in the text"));
   notation_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   notation_->setWordWrap(true);
 
