@@ -1,5 +1,6 @@
 #include "command_line.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -20,6 +21,7 @@
 #include "result_json.h"
 #include "settings_file.h"
 #include "text_encoding.h"
+#include "version.h"
 
 namespace tolvern {
 
@@ -58,7 +60,7 @@ constexpr const char* Usage =
     "                            composition, 3 usage or file problems\n"
     "       tolvern --help | --version\n";
 
-constexpr const char* Version = "tolvern 0.1.0";
+constexpr const char* Version = "tolvern " TOLVERN_VERSION;
 
 int UsageError(const std::string& message) {
   std::cerr << "tolvern: " << message << "\n" << "Try 'tolvern --help'.\n";
@@ -249,6 +251,12 @@ int Draw(const std::vector<std::string>& args) {
   return ExitUsage;
 }
 
+bool AsksForHelp(const std::vector<std::string>& args) {
+  return std::find_if(args.begin() + 1, args.end(), [](const std::string& arg) {
+           return arg == "--help" || arg == "-h";
+         }) != args.end();
+}
+
 }  // namespace
 
 int RunCommandLine(const std::vector<std::string>& arguments) {
@@ -260,6 +268,10 @@ int RunCommandLine(const std::vector<std::string>& arguments) {
   }
   if (command == "--version") {
     std::cout << Version << "\n";
+    return 0;
+  }
+  if ((command == "prove" || command == "draw") && AsksForHelp(arguments)) {
+    std::cout << Usage;
     return 0;
   }
   if (command == "prove") return Prove(arguments);
