@@ -2,7 +2,7 @@
 // prints its figures. Run one workload per process (scripts/bench.sh does),
 // so that the peak memory printed belongs to that workload alone.
 //
-//   tolvern_bench repeats | distinct | long | reading | peal | everyrow [--runs N] [--out FILE]
+//   tolvern_bench repeats | distinct | long | reading | peal | everyrow | methods [--runs N] [--out FILE]
 //   tolvern_bench verify                 small versions of every workload, checked
 //   tolvern_bench check-files DIR N      writes N small compositions into DIR
 //   tolvern_bench text WORKLOAD          prints a workload's composition text (reading: the
@@ -22,33 +22,15 @@
 
 #include "file_sink.h"
 #include "engine.h"
+#include "methods_workload.h"
 #include "row_register.h"
 #include "stages.h"
+#include "timing.h"
 #include "workloads.h"
 
 namespace tolvern::bench {
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double Seconds(Clock::time_point from, Clock::time_point to) {
-  return std::chrono::duration<double>(to - from).count();
-}
-
-// Processor time of this thread, kernel work on its behalf included: unlike
-// the wall clock it does not grow while other programs have the core.
-double ThreadSeconds() {
-  timespec now;
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const size_t n = values.size();
-  return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
 
 // A field of /proc/self/status in KiB ("VmHWM" is the peak resident size,
 // "VmRSS" the current one); -1 where the system does not tell.
@@ -79,23 +61,9 @@ class CountingSink : public LineSink {
   long long bytes = 0;
 };
 
-std::string Fixed(double value, int decimals) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.*f", decimals, value);
-  return text;
-}
-
 std::string Millions(double value) { return Fixed(value / 1e6, 2) + " million"; }
 
 std::string MiB(long long kib) { return kib < 0 ? "unknown" : Fixed(kib / 1024.0, 1) + " MiB"; }
-
-void Row(const std::string& label, const std::string& value) {
-  std::printf("  %-22s %s\n", label.c_str(), value.c_str());
-}
-
-void Target(const std::string& what, bool met) {
-  Row("target", what + ": " + (met ? "met" : "NOT met"));
-}
 
 // One proof run in its stages, as RunProof runs them, timed stage by stage.
 struct Staged {
@@ -503,13 +471,17 @@ int Verify() {
     expect(prove(SmallComposition(stage, 2), 12).outcome == ProofOutcome::NotRound, "one lead not round" + at);
     expect(prove(SmallComposition(stage, 3), 12).outcome == ProofOutcome::Refused, "error found" + at);
   }
+  {
+    std::string why;
+    expect(VerifyMethodsWorkload(why), "methods: the generated library loads and is searched: " + why);
+  }
   std::printf("workload checks: %d passed, %d failed\n", passes, failures);
   return failures == 0 ? 0 : 1;
 }
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: tolvern_bench repeats|distinct|long|reading|peal|everyrow [--runs N] [--out FILE]\n"
+               "usage: tolvern_bench repeats|distinct|long|reading|peal|everyrow|methods [--runs N] [--out FILE]\n"
                "       tolvern_bench verify\n"
                "       tolvern_bench check-files DIR N\n"
                "       tolvern_bench text repeats|distinct|long|reading|peal|everyrow\n");
@@ -553,6 +525,7 @@ int Main(const std::vector<std::string>& args) {
   if (workload == "reading") return Reading(runs > 0 ? runs : 21);
   if (workload == "peal") return Peal(runs > 0 ? runs : 10);
   if (workload == "everyrow") return EveryRow(runs > 0 ? runs : 10, out);
+  if (workload == "methods") return MethodsWorkload(runs > 0 ? runs : 7);
   return Usage();
 }
 

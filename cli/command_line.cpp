@@ -18,6 +18,7 @@
 #include "composition_file.h"
 #include "file_sink.h"
 #include "engine.h"
+#include "methods_command.h"
 #include "result_json.h"
 #include "settings_file.h"
 #include "text_encoding.h"
@@ -58,6 +59,12 @@ constexpr const char* Usage =
     "                            or show them in a window. Runs tolvern-draw from the\n"
     "                            folder of tolvern. Exit 0 drawn, 2 errors in the\n"
     "                            composition, 3 usage or file problems\n"
+    "       tolvern methods [--library PATH]... [--stage N] [--siril | --json] QUERY\n"
+    "                            look methods up by name in the built-in set and the\n"
+    "                            libraries given (CCCBR_methods.xml, SIRIL libraries):\n"
+    "                            a line each, or the best as one SIRIL definition line.\n"
+    "                            Exit 0 found, 1 none, 3 usage or library problems\n"
+    "                            (tolvern methods --help for more)\n"
     "       tolvern --help | --version\n";
 
 constexpr const char* Version = "tolvern " TOLVERN_VERSION;
@@ -276,6 +283,8 @@ int RunCommandLine(const std::vector<std::string>& arguments) {
   }
   if (command == "prove") return Prove(arguments);
   if (command == "draw") return Draw(arguments);
+  if (command == "methods")
+    return RunMethods(std::vector<std::string>(arguments.begin() + 1, arguments.end()), std::cout, std::cerr, {});
   if (command == "check")
     return RunCheck(std::vector<std::string>(arguments.begin() + 1, arguments.end()), std::cout, std::cerr);
   return UsageError("unknown command '" + command + "'");

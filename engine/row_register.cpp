@@ -105,16 +105,7 @@ void RowRegister::Clear(uint64_t expectedRows, uint64_t rowsAtOnce) {
   }
 }
 
-uint64_t RowRegister::Insert(size_t at, uint64_t row, uint64_t unit) {
-  if (count_ + 1 > growAt_) {
-    Grow();
-    at = SlotOf(row);
-    while (slots_[at].row != 0) at = (at + 1) & mask_;
-  }
-  slots_[at] = {row, unit};
-  ++count_;
-  return 0;
-}
+void RowRegister::InsertApart(size_t at, uint64_t row, uint64_t unit) { Insert(at, row, unit); }
 
 uint64_t RowRegister::RingMany(Slot& slot, uint64_t unit) {
   const auto [found, added] = many_.try_emplace(slot.row);

@@ -19,7 +19,7 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
 workloads=("$@")
-[ ${#workloads[@]} -eq 0 ] && workloads=(repeats distinct long reading peal everyrow check gui)
+[ ${#workloads[@]} -eq 0 ] && workloads=(repeats distinct long reading peal everyrow methods check gui)
 
 echo "TOLVERN benchmarks, $(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')"
 echo "Times are medians; every workload runs on one core (processor ${TOLVERN_BENCH_CPU:-0}) unless said otherwise."
