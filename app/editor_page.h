@@ -1,6 +1,6 @@
 // One page of the window: a Scintilla editor that knows the page behaviours
 // (whole-text colour, underlined stretches, showing the end, text replaced
-// even while read-only).
+// even while read-only), readable by a screen reader.
 #pragma once
 
 #include <Qsci/qsciscintilla.h>
@@ -11,6 +11,8 @@
 #include "page_text.h"
 
 namespace tolvern::app {
+
+class PageAccessibility;
 
 class EditorPage : public QsciScintilla {
   Q_OBJECT
@@ -70,6 +72,7 @@ class EditorPage : public QsciScintilla {
 
   QColor colour_;
   bool contextMenu_ = true;
+  PageAccessibility* accessibility_;  // a child
 };
 
 // "Courier New" where it is installed, else the system's fixed-width font;

@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -9,7 +10,6 @@
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QRegularExpression>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTimer>
@@ -448,14 +448,12 @@ void MainWindow::UpdateColouring() {
 }
 
 void MainWindow::GoToLineOfMessage(int line) {
-  static const QRegularExpression lineNumber(QStringLiteral("\\bline (\\d+)\\b"));
-  const auto textOf = [this](int at) { return RichEditProofOutput->text(at); };
-  QRegularExpressionMatch match = lineNumber.match(textOf(line));
-  // A header whose line is named in its detail line, just below.
-  if (!match.hasMatch() && !textOf(line).startsWith(QLatin1Char(' ')) && textOf(line + 1).startsWith(QLatin1Char(' ')))
-    match = lineNumber.match(textOf(line + 1));
-  if (!match.hasMatch()) return;
-  const int target = match.captured(1).toInt() - 1;
+  // A double click on a message's header or detail line.
+  const auto found = std::find_if(messageLines_.begin(), messageLines_.end(), [line](const ProofResult::MessageLine& m) {
+    return static_cast<int>(m.pageLine) == line || static_cast<int>(m.pageLine) + 1 == line;
+  });
+  if (found == messageLines_.end()) return;
+  const int target = static_cast<int>(found->textLine) - 1;
   if (target < 0 || target >= RichEditInput->Lines()) return;
   PageControl1->setCurrentIndex(InputPage);
   RichEditInput->setCursorPosition(target, 0);
@@ -501,6 +499,7 @@ void MainWindow::Prove1Click() {
   ProofRequest request = RequestForText();
   WriteMemo(QStringLiteral("Start of proof"));
   RichEditProofOutput->SetPlainText(QString());
+  messageLines_.clear();
   RichEditProofOutput->repaint();
   proofs_->Start(ProofController::Kind::Command, std::move(request));
   SetProofRunning(true);
@@ -579,6 +578,7 @@ void MainWindow::ShowProofResult(const ProofResult& result, bool command) {
 
   if (command) PageControl1->setCurrentIndex(ProofPage);
   RichEditProofOutput->SetDisplayText(result.proof);
+  messageLines_ = result.messageLines;
   RichEditProofOutput->ShowEnd();
   RichEditProofOutput->repaint();
 

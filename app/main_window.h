@@ -202,7 +202,8 @@ class MainWindow : public QMainWindow {
   ProofController* proofs_ = nullptr;
   DiagnosticMarks* marks_ = nullptr;
   RowsWindow* rowsWindow_ = nullptr;
-  std::shared_ptr<const RowsModel> shownRows_;  // the rows of the last proof shown, when it kept them
+  std::shared_ptr<const RowsModel> shownRows_;
+  std::vector<ProofResult::MessageLine> messageLines_;  // of the Proof page shown  // the rows of the last proof shown, when it kept them
   SirilLexer* lexer_ = nullptr;
   bool progressLineShown_ = false;
 };
