@@ -129,6 +129,31 @@ int EditorPage::Lines() const { return static_cast<int>(SendScintilla(SCI_GETLIN
 
 void EditorPage::ClearUndoHistory() { SendScintilla(SCI_EMPTYUNDOBUFFER); }
 
+void EditorPage::ShowLineNumbers(bool shown) {
+  setUpdatesEnabled(false);
+  SendScintilla(SCI_SETUNDOCOLLECTION, 0L);
+  const int lines = Lines();
+  if (shown) {
+    for (int i = 0; i < lines; ++i) {
+      const QByteArray number = (QByteArrayLiteral("   ") + QByteArray::number(i + 1) + ':').right(4);
+      Writable([&] { SendScintilla(SCI_INSERTTEXT, SendScintilla(SCI_POSITIONFROMLINE, i), number.constData()); });
+    }
+    setReadOnly(true);
+  } else {
+    setReadOnly(false);
+    for (int i = lines - 1; i >= 0; --i) {
+      const long start = SendScintilla(SCI_POSITIONFROMLINE, i);
+      const long end = SendScintilla(SCI_GETLINEENDPOSITION, i);
+      // Four characters, which may be more than four bytes in a line typed while hidden.
+      const long cut = SendScintilla(SCI_POSITIONRELATIVE, static_cast<unsigned long>(start), 4L);
+      const long to = cut == 0 || cut > end ? end : cut;
+      SendScintilla(SCI_DELETERANGE, static_cast<unsigned long>(start), to - start);
+    }
+  }
+  SendScintilla(SCI_SETUNDOCOLLECTION, 1L);
+  setUpdatesEnabled(true);
+}
+
 void EditorPage::mousePressEvent(QMouseEvent* event) {
   emit MousePressed(event->buttons(), event->modifiers(), false);
   QsciScintilla::mousePressEvent(event);

@@ -39,6 +39,10 @@ class EditorPage : public QsciScintilla {
   QByteArray Utf8() const;
   int Lines() const;
   void ClearUndoHistory();
+  // Writes "  1:" (the last three digits past 999) at the start of every
+  // line and makes the page read-only, or takes the four characters out
+  // again and makes it writable; neither is an edit that can be undone.
+  void ShowLineNumbers(bool shown);
 
  signals:
   // Every mouse press, with its buttons and keys, before the editor acts on it.
