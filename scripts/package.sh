@@ -43,10 +43,12 @@ check() {  # check WHAT COMMAND...: one line saying whether COMMAND succeeded; i
   fi
 }
 
-# The package as it is, unpacked. Every lintian tag is shown; only an error fails.
-if lintian --fail-on error --display-info --show-overrides "$deb" >"$scratch/lintian" 2>&1; then lintian=0; else lintian=$?; fi
+# The package as it is, unpacked. Every lintian tag is shown, the overridden
+# ones too (for which lintian's status is 2); only an error fails here.
+if lintian --display-info --show-overrides "$deb" >"$scratch/lintian" 2>&1; then lintian=0; else lintian=$?; fi
 grep -v '^running with root privileges' "$scratch/lintian" | sed 's/^/        /'
-check "lintian reports no error (its tags above)" test "$lintian" -eq 0
+check "lintian ran and reports no error (its tags above)" \
+  sh -c '[ "$1" -ne 1 ] && ! grep -q "^E: " "$2"' _ "$lintian" "$scratch/lintian"
 dpkg-deb -x "$deb" "$scratch/root"
 share="$scratch/root/usr/share"
 check "appstreamcli validate" appstreamcli validate --no-net "$share/metainfo/io.github.tolvern.Tolvern.metainfo.xml"

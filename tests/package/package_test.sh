@@ -28,7 +28,7 @@ field Maintainer | grep -q '^TOLVERN developers <[^@ ]*@[^> ]*>$' || fail "Maint
 [ "$(field Section)" = misc ] || fail "Section: $(field Section)"
 field Description | head -1 | grep -q 'change-ringing compositions' || fail "Description: $(field Description | head -1)"
 [ "$(field Description | wc -l)" -ge 8 ] || fail "the description has no long part"
-for library in libc6 libstdc++6 libqt6widgets6 libqt6svg6 libqscintilla2-qt6; do
+for library in libc6 libstdc++6 libexpat1 libqt6widgets6 libqt6svg6 libqscintilla2-qt6; do
   field Depends | grep -q "\b$library\b" || fail "Depends lacks $library: $(field Depends)"
 done
 
