@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include "version.h"
+
 namespace tolvern::app {
 
 namespace {
@@ -12,7 +14,7 @@ QString Lines(const QStringList& lines) { return lines.join(QLatin1Char('\n')); 
 
 QString AboutText() {
   return Lines({
-      QStringLiteral("TOLVERN  version 0.1.0  December 2026"),
+      QStringLiteral("TOLVERN  version " TOLVERN_VERSION "  December 2026"),
       QString(),
       QStringLiteral("Beyond what microSIRIL does, TOLVERN offers:"),
       QStringLiteral("\t- better error diagnostics"),

@@ -1,5 +1,6 @@
 #include "command_line.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -21,6 +22,7 @@
 #include "result_json.h"
 #include "settings_file.h"
 #include "text_encoding.h"
+#include "version.h"
 
 namespace tolvern {
 
@@ -65,7 +67,7 @@ constexpr const char* Usage =
     "                            (tolvern methods --help for more)\n"
     "       tolvern --help | --version\n";
 
-constexpr const char* Version = "tolvern 0.1.0";
+constexpr const char* Version = "tolvern " TOLVERN_VERSION;
 
 int UsageError(const std::string& message) {
   std::cerr << "tolvern: " << message << "\n" << "Try 'tolvern --help'.\n";
@@ -256,6 +258,12 @@ int Draw(const std::vector<std::string>& args) {
   return ExitUsage;
 }
 
+bool AsksForHelp(const std::vector<std::string>& args) {
+  return std::find_if(args.begin() + 1, args.end(), [](const std::string& arg) {
+           return arg == "--help" || arg == "-h";
+         }) != args.end();
+}
+
 }  // namespace
 
 int RunCommandLine(const std::vector<std::string>& arguments) {
@@ -267,6 +275,10 @@ int RunCommandLine(const std::vector<std::string>& arguments) {
   }
   if (command == "--version") {
     std::cout << Version << "\n";
+    return 0;
+  }
+  if ((command == "prove" || command == "draw") && AsksForHelp(arguments)) {
+    std::cout << Usage;
     return 0;
   }
   if (command == "prove") return Prove(arguments);

@@ -20,14 +20,34 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq ${APT_OPTIONS:-} "${missing[@]}" >&2
 }
 
+# scdoc makes the manual pages; dpkg-dev and file let cpack make the package.
 ensure_build_tools() {
   ensure_packages g++ cmake make libgtest-dev libbenchmark-dev libexpat1-dev \
-    qt6-base-dev qt6-base-private-dev libqscintilla2-qt6-dev qt6-svg-dev libgl-dev fonts-dejavu-core poppler-utils
+    qt6-base-dev qt6-base-private-dev libqscintilla2-qt6-dev qt6-svg-dev libgl-dev fonts-dejavu-core poppler-utils \
+    scdoc dpkg-dev file
 }
 
-# build_tree DIR [cmake options...]: configures (once) and builds DIR.
+# logged LOG COMMAND...: runs COMMAND with its output in LOG, shown only
+# when it fails, so that a newcomer sees the result and not the compiler.
+logged() {
+  local log="$1"; shift
+  mkdir -p "$(dirname "$log")"
+  if ! "$@" >"$log" 2>&1; then
+    cat "$log" >&2
+    echo "Failed: the output is above and in ${log#"$TOLVERN_ROOT/"}" >&2
+    return 1
+  fi
+}
+
+# build_tree DIR [cmake options...]: configures (once) and builds DIR, its
+# output in DIR/build.log.
 build_tree() {
   local dir="$1"; shift
-  cmake -S "$TOLVERN_ROOT" -B "$TOLVERN_ROOT/$dir" "$@" >/dev/null
-  cmake --build "$TOLVERN_ROOT/$dir" -j "$(nproc)" >&2
+  echo "Building $dir/" >&2
+  logged "$TOLVERN_ROOT/$dir/build.log" configure_and_build "$TOLVERN_ROOT/$dir" "$@"
+}
+
+configure_and_build() {
+  local dir="$1"; shift
+  cmake -S "$TOLVERN_ROOT" -B "$dir" "$@" && cmake --build "$dir" -j "$(nproc)"
 }

@@ -67,7 +67,8 @@ build_site() {
   if [ ! -f build-web/cmake/CMakeCache.txt ]; then
     emcmake cmake -S web -B build-web/cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
   fi
-  cmake --build build-web/cmake -j "$(nproc)" >&2
+  echo "Building build-web/" >&2
+  logged build-web/build.log cmake --build build-web/cmake -j "$(nproc)"
   mkdir -p "$SITE"
   cp build-web/cmake/tolvern_core.mjs build-web/cmake/tolvern_core.wasm "$SITE/"
   cp web/tolvern.mjs web/worker.js web/methods_worker.js web/index.html web/style.css "$SITE/"

@@ -5,6 +5,7 @@
 // Exit status: 0 drawn, 2 the composition has errors, 3 usage or file problems.
 #include <QApplication>
 #include <QPrinter>
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 #include <optional>
@@ -24,6 +25,11 @@ using namespace tolvern;
 using namespace tolvern::app;
 
 namespace {
+
+constexpr const char* DrawUsage =
+    "usage: tolvern draw FILE -o OUT.svg|OUT.png|OUT.pdf [--bells LIST] [--columns N] [--max-bells N]\n"
+    "       tolvern draw FILE --view [--max-bells N]\n"
+    "See 'tolvern --help' or tolvern(1).\n";
 
 struct DrawOptions {
   std::string file;
@@ -141,6 +147,11 @@ int View(int argc, char** argv, std::shared_ptr<RowsModel> model) {
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
+  if (std::find_if(args.begin(), args.end(), [](const std::string& a) { return a == "--help" || a == "-h"; }) !=
+      args.end()) {
+    std::cout << DrawUsage;
+    return 0;
+  }
   DrawOptions options;
   const std::string problem = ParseArguments(args, options);
   if (!problem.empty()) return UsageError(problem);

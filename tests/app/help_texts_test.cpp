@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine.h"
+#include "version.h"
 
 namespace tolvern::app {
 namespace {
@@ -54,7 +55,7 @@ TEST(HelpTexts, SpecialPrintableCharactersBox) {
 
 TEST(HelpTexts, AboutNamesTheProgramVersionAndMonthFirst) {
   const QStringList lines = LinesOf(AboutText());
-  EXPECT_EQ(lines.first(), "TOLVERN  version 0.1.0  December 2026");
+  EXPECT_EQ(lines.first(), "TOLVERN  version " TOLVERN_VERSION "  December 2026");
   EXPECT_TRUE(lines.contains("\t- running microSIRIL to check that both give the same results"));
 }
 
