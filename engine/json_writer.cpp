@@ -2,6 +2,7 @@
 
 #include <cassert>
 #include <charconv>
+#include <cstring>
 #include <ostream>
 
 namespace tolvern {
@@ -30,6 +31,15 @@ size_t Utf8Length(std::string_view text) {
 }
 
 constexpr char Hex[] = "0123456789abcdef";
+
+// Whether the eight bytes of `eight` are all printable ASCII other than '"'
+// and '\\', to be written as they are. A byte below `n` is found by the
+// borrow it takes (exact as a yes or no for the eight together).
+bool AllPlain(uint64_t eight) {
+  constexpr uint64_t ones = 0x0101010101010101ULL, highs = 0x8080808080808080ULL;
+  const auto below = [&](uint64_t x, uint64_t n) { return (x - ones * n) & ~x & highs; };
+  return ((eight & highs) | below(eight, 0x20) | below(eight ^ (ones * '"'), 1) | below(eight ^ (ones * '\\'), 1)) == 0;
+}
 
 }  // namespace
 
@@ -143,8 +153,13 @@ void JsonWriter::WriteString(std::string_view text) {
   size_t plain = 0;  // start of the run of bytes written as they are
   const auto flush = [&](size_t upTo) { buffer_.append(text.data() + plain, upTo - plain); };
   for (size_t i = 0; i < text.size();) {
-    const auto byte = static_cast<unsigned char>(text[i]);
     // Most of a page is printable ASCII, written as it is.
+    uint64_t eight;
+    if (i + 8 <= text.size() && (std::memcpy(&eight, text.data() + i, 8), AllPlain(eight))) {
+      i += 8;
+      continue;
+    }
+    const auto byte = static_cast<unsigned char>(text[i]);
     if (byte >= 0x20 && byte < 0x80 && byte != '"' && byte != '\\') {
       ++i;
       continue;
