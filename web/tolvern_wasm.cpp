@@ -214,7 +214,15 @@ val Prove(const std::string& text, val options) {
       if (answer.isString()) watched.RequestStop(answer.as<std::string>());
       else if (answer.isTrue()) watched.RequestStop("Proof stopped by the user");
     };
-  const RunResult result = Engine(run, outputs).RunProof(lines);
+  // One engine for every proof, as the command line's checks keep one: its
+  // tables are made once. A register grown for a long touch goes back once
+  // the proof ends, so that the next one has the memory.
+  static Engine engine;
+  engine.Options = run;
+  engine.Outputs = outputs;
+  const RunResult result = engine.RunProof(lines);
+  engine.Outputs = {};
+  if (engine.prover().RowTable.CapacityBytes() > (size_t{64} << 20)) engine.prover().RowTable.Clear();
   json.Finish(result);
   for (Page* page : {&proof, &compatible, &progress}) page->Flush();
 
