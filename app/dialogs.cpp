@@ -9,15 +9,20 @@ namespace tolvern::app {
 
 namespace {
 
+// A screen reader names a dialog by its title.
+void Named(QWidget& dialog, const QString& title) { dialog.setAccessibleName(title); }
+
 // A screen reader reads the box best when its whole text is the main text.
 void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
   QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
+  Named(box, title);
   box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 
 std::optional<FileChoice> RunFileDialog(QWidget* parent, const FileDialogSetup& setup, bool saving) {
   QFileDialog dialog(parent, setup.title, setup.folder);
+  Named(dialog, setup.title);
   dialog.setNameFilters(setup.filters);
   if (setup.filterIndex >= 1 && setup.filterIndex <= setup.filters.size())
     dialog.selectNameFilter(setup.filters[setup.filterIndex - 1]);
@@ -53,6 +58,7 @@ void QtDialogs::Information(QWidget* parent, const QString& title, const QString
 Dialogs::Answer QtDialogs::Confirm(QWidget* parent, const QString& title, const QString& text) {
   QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                   parent);
+  Named(box, title);
   box.setTextFormat(Qt::PlainText);
   box.setEscapeButton(QMessageBox::Cancel);
   switch (box.exec()) {
@@ -72,6 +78,7 @@ std::optional<FileChoice> QtDialogs::SaveFile(QWidget* parent, const FileDialogS
 
 bool QtDialogs::Print(QWidget* parent, QPrinter& printer) {
   QPrintDialog dialog(&printer, parent);
+  Named(dialog, dialog.windowTitle());
   return dialog.exec() == QDialog::Accepted;
 }
 

@@ -1,13 +1,13 @@
 #include "editor_page.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QContextMenuEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
+
+#include "page_accessible.h"
 
 namespace tolvern::app {
 
@@ -19,24 +19,11 @@ QFont PageFont(int pixels) {
   return font;
 }
 
-namespace {
-
-// QScintilla's accessible text counts the characters from the top of the
-// document to the caret at every scroll, so a page of a million lines with
-// its caret at the end crawls. While no assistive technology listens, a page
-// is described as plain editable text; a screen reader gets QScintilla's
-// full text interface.
-QAccessibleInterface* PageAccessible(const QString&, QObject* object) {
-  if (QAccessible::isActive()) return nullptr;
-  if (auto* page = qobject_cast<EditorPage*>(object)) return new QAccessibleWidget(page, QAccessible::EditableText);
-  return nullptr;
-}
-
-}  // namespace
-
 EditorPage::EditorPage(const QString& name, QWidget* parent) : QsciScintilla(parent) {
-  static const bool accessibleInstalled = (QAccessible::installFactory(PageAccessible), true);
-  Q_UNUSED(accessibleInstalled);
+  // First: Qt makes a widget's accessible interface at the first event about
+  // it (setting the name is one), whether or not anyone listens, and keeps it
+  // for the widget's life.
+  accessibility_ = new PageAccessibility(*this);
   setObjectName(name);
   setAccessibleName(name);
   setUtf8(true);
@@ -80,11 +67,13 @@ void EditorPage::SetTextColour(const QColor& colour) {
 }
 
 void EditorPage::SetUtf8(const QByteArray& utf8) {
-  Writable([&] {
-    SendScintilla(SCI_SETUNDOCOLLECTION, 0L);
-    SendScintilla(SCI_SETTEXT, 0UL, utf8.constData());
-    SendScintilla(SCI_SETUNDOCOLLECTION, 1L);
-    SendScintilla(SCI_EMPTYUNDOBUFFER);
+  accessibility_->AsOneChange([&] {
+    Writable([&] {
+      SendScintilla(SCI_SETUNDOCOLLECTION, 0L);
+      SendScintilla(SCI_SETTEXT, 0UL, utf8.constData());
+      SendScintilla(SCI_SETUNDOCOLLECTION, 1L);
+      SendScintilla(SCI_EMPTYUNDOBUFFER);
+    });
   });
 }
 
@@ -139,6 +128,31 @@ QByteArray EditorPage::Utf8() const {
 int EditorPage::Lines() const { return static_cast<int>(SendScintilla(SCI_GETLINECOUNT)); }
 
 void EditorPage::ClearUndoHistory() { SendScintilla(SCI_EMPTYUNDOBUFFER); }
+
+void EditorPage::ShowLineNumbers(bool shown) {
+  setUpdatesEnabled(false);
+  SendScintilla(SCI_SETUNDOCOLLECTION, 0L);
+  const int lines = Lines();
+  if (shown) {
+    for (int i = 0; i < lines; ++i) {
+      const QByteArray number = (QByteArrayLiteral("   ") + QByteArray::number(i + 1) + ':').right(4);
+      Writable([&] { SendScintilla(SCI_INSERTTEXT, SendScintilla(SCI_POSITIONFROMLINE, i), number.constData()); });
+    }
+    setReadOnly(true);
+  } else {
+    setReadOnly(false);
+    for (int i = lines - 1; i >= 0; --i) {
+      const long start = SendScintilla(SCI_POSITIONFROMLINE, i);
+      const long end = SendScintilla(SCI_GETLINEENDPOSITION, i);
+      // Four characters, which may be more than four bytes in a line typed while hidden.
+      const long cut = SendScintilla(SCI_POSITIONRELATIVE, static_cast<unsigned long>(start), 4L);
+      const long to = cut == 0 || cut > end ? end : cut;
+      SendScintilla(SCI_DELETERANGE, static_cast<unsigned long>(start), to - start);
+    }
+  }
+  SendScintilla(SCI_SETUNDOCOLLECTION, 1L);
+  setUpdatesEnabled(true);
+}
 
 void EditorPage::mousePressEvent(QMouseEvent* event) {
   emit MousePressed(event->buttons(), event->modifiers(), false);

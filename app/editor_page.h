@@ -1,6 +1,6 @@
 // One page of the window: a Scintilla editor that knows the page behaviours
 // (whole-text colour, underlined stretches, showing the end, text replaced
-// even while read-only).
+// even while read-only), readable by a screen reader.
 #pragma once
 
 #include <Qsci/qsciscintilla.h>
@@ -11,6 +11,8 @@
 #include "page_text.h"
 
 namespace tolvern::app {
+
+class PageAccessibility;
 
 class EditorPage : public QsciScintilla {
   Q_OBJECT
@@ -37,6 +39,10 @@ class EditorPage : public QsciScintilla {
   QByteArray Utf8() const;
   int Lines() const;
   void ClearUndoHistory();
+  // Writes "  1:" (the last three digits past 999) at the start of every
+  // line and makes the page read-only, or takes the four characters out
+  // again and makes it writable; neither is an edit that can be undone.
+  void ShowLineNumbers(bool shown);
 
  signals:
   // Every mouse press, with its buttons and keys, before the editor acts on it.
@@ -70,6 +76,7 @@ class EditorPage : public QsciScintilla {
 
   QColor colour_;
   bool contextMenu_ = true;
+  PageAccessibility* accessibility_;  // a child
 };
 
 // "Courier New" where it is installed, else the system's fixed-width font;

@@ -1,15 +1,16 @@
 #include "main_window.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QShowEvent>
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QRegularExpression>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTimer>
@@ -20,6 +21,9 @@
 #include "diagnostic_marks.h"
 #include "editor_page.h"
 #include "help_texts.h"
+#include "method_dialog.h"
+#include "method_sources.h"
+#include "siril_library.h"
 #include "rows_window.h"
 #include "siril_lexer.h"
 #include "platform.h"
@@ -185,11 +189,16 @@ void MainWindow::CreateMenus() {
   Show1->addSeparator();
   Rows1 = Item(Show1, QStringLiteral("Rows1"), QStringLiteral("&Rows..."), &MainWindow::Rows1Click);
 
+  // Always shown for Insert Method; the library viewer only with a library folder.
   Method1 = bar->addMenu(QStringLiteral("&Method"));
   Method1->setObjectName(QStringLiteral("Method1"));
+  InsertMethod1 = Item(Method1, QStringLiteral("InsertMethod1"), QStringLiteral("&Insert Method..."),
+                       &MainWindow::InsertMethod1Click);
+  InsertMethod1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+  InsertMethod1->setEnabled(false);
   SearchSIRILLibraries1 = Item(Method1, QStringLiteral("SearchSIRILLibraries1"),
                                QStringLiteral("&Search microSIRIL Libraries"), &MainWindow::SearchSIRILLibraries1Click);
-  Method1->menuAction()->setVisible(false);
+  SearchSIRILLibraries1->setVisible(false);
 
   Debug1 = bar->addMenu(QStringLiteral("Debug"));
   Debug1->setObjectName(QStringLiteral("Debug1"));
@@ -344,7 +353,7 @@ void MainWindow::ClearMemo() { MemoProgress->clear(); }
 
 void MainWindow::EnableDocumentCommands(bool withSave) {
   PageControl1->show();
-  for (QAction* action : {Print1, SaveAs1, Prove1}) action->setEnabled(true);
+  for (QAction* action : {Print1, SaveAs1, Prove1, InsertMethod1}) action->setEnabled(true);
   Edit1->menuAction()->setEnabled(true);
   for (QAction* button : {SpeedButtonSave, SpeedButtonPrint, SpeedButtonProve}) button->setVisible(true);
   if (withSave) Save1->setEnabled(true);
@@ -392,37 +401,10 @@ void MainWindow::ToggleLineNumbers(Qt::MouseButtons buttons, Qt::KeyboardModifie
   if (buttons == Qt::RightButton && modifiers == Qt::NoModifier && !doubleClick) {
     // Line by line, so that the marks of the last proof stay on their lines.
     marks_->SetFollowingEdits(false);
-    RichEditInput->setUpdatesEnabled(false);
-    RichEditInput->SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0L);
-    const int lines = RichEditInput->Lines();
-    if (!lineNumbersShown_) {
-      lineNumbersShown_ = true;
-      UpdateColouring();
-      for (int i = 0; i < lines; ++i) {
-        const QByteArray number = (QByteArrayLiteral("   ") + QByteArray::number(i + 1) + ':').right(4);
-        RichEditInput->Writable([&] {
-          RichEditInput->SendScintilla(QsciScintillaBase::SCI_INSERTTEXT,
-                                       RichEditInput->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, i),
-                                       number.constData());
-        });
-      }
-      RichEditInput->setReadOnly(true);
-    } else {
-      RichEditInput->setReadOnly(false);
-      lineNumbersShown_ = false;
-      UpdateColouring();
-      for (int i = lines - 1; i >= 0; --i) {
-        const long start = RichEditInput->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, i);
-        const long end = RichEditInput->SendScintilla(QsciScintillaBase::SCI_GETLINEENDPOSITION, i);
-        // Four characters, which may be more than four bytes in a line typed while hidden.
-        const long cut = RichEditInput->SendScintilla(QsciScintillaBase::SCI_POSITIONRELATIVE,
-                                                      static_cast<unsigned long>(start), 4L);
-        const long to = cut == 0 || cut > end ? end : cut;
-        RichEditInput->SendScintilla(QsciScintillaBase::SCI_DELETERANGE, static_cast<unsigned long>(start), to - start);
-      }
-    }
-    RichEditInput->SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1L);
-    RichEditInput->setUpdatesEnabled(true);
+    lineNumbersShown_ = !lineNumbersShown_;
+    if (lineNumbersShown_) UpdateColouring();
+    RichEditInput->ShowLineNumbers(lineNumbersShown_);
+    if (!lineNumbersShown_) UpdateColouring();
     marks_->SetFollowingEdits(true);
   }
   SuppressChangeTracking = false;
@@ -448,14 +430,12 @@ void MainWindow::UpdateColouring() {
 }
 
 void MainWindow::GoToLineOfMessage(int line) {
-  static const QRegularExpression lineNumber(QStringLiteral("\\bline (\\d+)\\b"));
-  const auto textOf = [this](int at) { return RichEditProofOutput->text(at); };
-  QRegularExpressionMatch match = lineNumber.match(textOf(line));
-  // A header whose line is named in its detail line, just below.
-  if (!match.hasMatch() && !textOf(line).startsWith(QLatin1Char(' ')) && textOf(line + 1).startsWith(QLatin1Char(' ')))
-    match = lineNumber.match(textOf(line + 1));
-  if (!match.hasMatch()) return;
-  const int target = match.captured(1).toInt() - 1;
+  // A double click on a message's header or detail line.
+  const auto found = std::find_if(messageLines_.begin(), messageLines_.end(), [line](const ProofResult::MessageLine& m) {
+    return static_cast<int>(m.pageLine) == line || static_cast<int>(m.pageLine) + 1 == line;
+  });
+  if (found == messageLines_.end()) return;
+  const int target = static_cast<int>(found->textLine) - 1;
   if (target < 0 || target >= RichEditInput->Lines()) return;
   PageControl1->setCurrentIndex(InputPage);
   RichEditInput->setCursorPosition(target, 0);
@@ -501,6 +481,7 @@ void MainWindow::Prove1Click() {
   ProofRequest request = RequestForText();
   WriteMemo(QStringLiteral("Start of proof"));
   RichEditProofOutput->SetPlainText(QString());
+  messageLines_.clear();
   RichEditProofOutput->repaint();
   proofs_->Start(ProofController::Kind::Command, std::move(request));
   SetProofRunning(true);
@@ -579,6 +560,7 @@ void MainWindow::ShowProofResult(const ProofResult& result, bool command) {
 
   if (command) PageControl1->setCurrentIndex(ProofPage);
   RichEditProofOutput->SetDisplayText(result.proof);
+  messageLines_ = result.messageLines;
   RichEditProofOutput->ShowEnd();
   RichEditProofOutput->repaint();
 
@@ -650,7 +632,7 @@ void MainWindow::ApplySettings(const SettingsReading& reading) {
   document_->SetWorkingFolder(QString::fromStdString(settings_.workingFolder));
   SIRIL1->setChecked(settings_.crossCheck);
   SIRIL1->setVisible(settings_.crossCheck);
-  Method1->menuAction()->setVisible(settings_.methodMenuVisible);
+  SearchSIRILLibraries1->setVisible(settings_.methodMenuVisible);
   if (settings_.debugMenu) {
     Debug1->menuAction()->setVisible(true);
     Unsaved1->setVisible(true);
@@ -718,6 +700,63 @@ void MainWindow::SearchSIRILLibraries1Click() {
   const QString viewer = QString::fromStdString(settings_.libraryViewer);
   if (!StartDetached(viewer, {choice->path}))
     dialogs_.Error(this, QStringLiteral("TOLVERN"), QStringLiteral("Cannot start program ") + viewer + '.');
+}
+
+const methods::MethodLibrary& MainWindow::Methods() {
+  if (methods_) return *methods_;
+  methods_ = std::make_unique<methods::MethodLibrary>();
+  methods::LoadReport report;
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);  // the Council's library takes a fifth of a second
+  methods::LoadMethods({MethodLibraries(settings_), true}, *methods_, report);
+  QGuiApplication::restoreOverrideCursor();
+  for (const std::string& warning : report.warnings) WriteMemo(QString::fromStdString(warning));
+  for (const std::string& error : report.errors)
+    dialogs_.Warning(this, QStringLiteral("Warning"),
+                     QStringLiteral("A method library could not be read\n\n") + QString::fromStdString(error));
+  return *methods_;
+}
+
+void MainWindow::InsertMethod1Click() {
+  if (PageControl1->isHidden()) return;
+  if (!methodDialog_) {
+    const int stage = methods::StageOfSirilText(RichEditInput->text().toStdString());
+    methodDialog_ = new MethodDialog(Methods(), stage, this);
+    methodDialog_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(methodDialog_, &MethodDialog::InsertRequested, this,
+            [this](const methods::Method* method) { InsertMethod(*method); });
+  }
+  methodDialog_->open();
+}
+
+void MainWindow::InsertMethod(const methods::Method& method) {
+  const int stage = methods::StageOfSirilText(RichEditInput->text().toStdString());
+  if (stage > 0 && stage != method.stage) {
+    const QString question = QStringLiteral("%1 is rung on %2 bells, and the composition is on %3.\n\nInsert it all the same?")
+                                 .arg(QString::fromStdString(method.title))
+                                 .arg(method.stage)
+                                 .arg(stage);
+    if (dialogs_.Confirm(methodDialog_, QStringLiteral("Insert Method"), question) != Dialogs::Answer::Yes) return;
+  }
+  RemoveLineNumbers();
+  // A line of its own at the caret, in the text's line ends, undone in one step.
+  const char* const lineEnd = RichEditInput->eolMode() == QsciScintilla::EolWindows ? "\r\n"
+                              : RichEditInput->eolMode() == QsciScintilla::EolMac ? "\r"
+                                                                                  : "\n";
+  const long at = RichEditInput->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS);
+  const long line = RichEditInput->SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION, static_cast<unsigned long>(at));
+  const long lineStart = RichEditInput->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+  const long lineEndAt = RichEditInput->SendScintilla(QsciScintillaBase::SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line));
+  QByteArray inserted;
+  if (at > lineStart) inserted += lineEnd;
+  inserted += MethodDialog::DefinitionLine(method).toUtf8();
+  if (at < lineEndAt) inserted += lineEnd;
+  RichEditInput->beginUndoAction();
+  RichEditInput->SendScintilla(QsciScintillaBase::SCI_INSERTTEXT, static_cast<unsigned long>(at), inserted.constData());
+  RichEditInput->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, static_cast<unsigned long>(at + inserted.size()));
+  RichEditInput->endUndoAction();
+  methodDialog_->accept();
+  PageControl1->setCurrentIndex(InputPage);
+  RichEditInput->setFocus();
 }
 
 EditorPage* MainWindow::ActiveEditor() const { return page(static_cast<Page>(PageControl1->currentIndex())); }

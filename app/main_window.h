@@ -12,6 +12,7 @@
 
 #include "dialogs.h"
 #include "document.h"
+#include "method_library.h"
 #include "proof_controller.h"
 #include "settings_file.h"
 
@@ -24,6 +25,7 @@ class QToolBar;
 namespace tolvern::app {
 
 class DiagnosticMarks;
+class MethodDialog;
 class RowsWindow;
 class SirilLexer;
 class EditorPage;
@@ -64,6 +66,7 @@ class MainWindow : public QMainWindow {
   void StopClick();
   void Explorer1Click();
   void SearchSIRILLibraries1Click();
+  void InsertMethod1Click();
   void Print1Click();
   void PrinterSetup1Click();
   void Rows1Click();
@@ -123,6 +126,8 @@ class MainWindow : public QMainWindow {
   void RemoveProofProgress();
   ProofRequest RequestForText() const;
   void ShowRows(std::shared_ptr<const RowsModel> rows);
+  const methods::MethodLibrary& Methods();
+  void InsertMethod(const methods::Method& method);
   struct ViewState {
     int firstLine[4] = {};
     int caretLine[4] = {};
@@ -168,6 +173,7 @@ class MainWindow : public QMainWindow {
   QAction* Rows1 = nullptr;
   QMenu* Method1 = nullptr;
   QAction* SearchSIRILLibraries1 = nullptr;
+  QAction* InsertMethod1 = nullptr;
   QMenu* Debug1 = nullptr;
   QAction* Parse1 = nullptr;
   QAction* SymTab1 = nullptr;
@@ -202,8 +208,11 @@ class MainWindow : public QMainWindow {
   ProofController* proofs_ = nullptr;
   DiagnosticMarks* marks_ = nullptr;
   RowsWindow* rowsWindow_ = nullptr;
-  std::shared_ptr<const RowsModel> shownRows_;  // the rows of the last proof shown, when it kept them
+  std::shared_ptr<const RowsModel> shownRows_;
+  std::vector<ProofResult::MessageLine> messageLines_;  // of the Proof page shown  // the rows of the last proof shown, when it kept them
   SirilLexer* lexer_ = nullptr;
+  std::unique_ptr<methods::MethodLibrary> methods_;  // read when first asked for; the settings do not change
+  QPointer<MethodDialog> methodDialog_;
   bool progressLineShown_ = false;
 };
 

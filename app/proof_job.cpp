@@ -28,7 +28,19 @@ ProofResult RunProofJob(const ProofRequest& request, JobControl& control, const 
   const size_t memoLimit = std::min(request.pageLineLimit, MemoLineLimit);
   PageLines progress(memoLimit, &control.run, MemoLimitStopLine(memoLimit));
   {
-    DiagnosticList diagnostics;
+    // A diagnostic is written to the proof page just after it is given: its
+    // header there, its detail below. Errors past the tenth are not shown.
+    struct Diagnostics : DiagnosticSink {
+      Diagnostics(ProofResult& result, const PageLines& proof) : result(result), proof(proof) {}
+      void Report(const Diagnostic& diagnostic) override {
+        result.diagnostics.push_back(diagnostic);
+        const bool shown = diagnostic.kind == Diagnostic::Kind::Warning || errors++ < 10;
+        if (shown && diagnostic.line > 0) result.messageLines.push_back({proof.lineCount(), diagnostic.line});
+      }
+      ProofResult& result;
+      const PageLines& proof;
+      int errors = 0;
+    } diagnostics(result, proof);
     RunOutputs outputs;
     outputs.DiagnosticOutput = &diagnostics;
     outputs.ProofOutput = &proof;
@@ -46,7 +58,6 @@ ProofResult RunProofJob(const ProofRequest& request, JobControl& control, const 
     }
     Engine engine(options, outputs);
     result.run = engine.RunProof(request.lines);
-    result.diagnostics = std::move(diagnostics.list);
     if (rows) {
       rows->Finish(result.run);
       result.rows = std::move(rows);

@@ -38,6 +38,13 @@ struct ProofResult {
   DisplayText siril;
   bool agree = false;
   std::vector<Diagnostic> diagnostics;  // every error and warning, with its line
+  // Where the proof page shows them: the page's line (from 0) of each header
+  // shown, and the text's line (from 1) it belongs to.
+  struct MessageLine {
+    size_t pageLine;
+    int64_t textLine;
+  };
+  std::vector<MessageLine> messageLines;
   std::shared_ptr<const RowsModel> rows;  // when collected
 };
 

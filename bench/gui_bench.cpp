@@ -1,21 +1,34 @@
 // The window on huge output: how soon a proof page of a million lines is
 // shown after the proof ends, how smoothly it scrolls, selects and copies,
-// what it holds in memory, and where a runaway touch is stopped; and the
-// rows view on a peal and on a million rows.
+// what it holds in memory, and where a runaway touch is stopped; the rows
+// view on a peal and on a million rows; a screen reader on the page; and the
+// Insert Method dialog typed into over a library of 25 000 methods.
 //   tolvern_gui_bench [LINES]     (default 1000000; runs on the offscreen platform)
 //   tolvern_gui_bench rows        the rows view alone
+//   tolvern_gui_bench reader      a screen reader on the page alone
+//   tolvern_gui_bench methods     the Insert Method dialog alone
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QScrollBar>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <chrono>
 #include <malloc.h>
 #include <cstdio>
 #include <string>
 
+#include "builtin_methods.h"
 #include "editor_page.h"
+#include "library_xml.h"
 #include "main_window.h"
+#include "method_dialog.h"
+#include "methods_workload.h"
 #include <QAction>
 #include <QTimer>
 #include <algorithm>
@@ -81,6 +94,17 @@ std::string Format(const char* format, double value) {
   return buffer;
 }
 
+// Seconds to set a page's whole text and show its end, repainted.
+double ShowPage(EditorPage& page, const DisplayText& text) {
+  QElapsedTimer timer;
+  timer.start();
+  page.SetDisplayText(text);
+  page.ShowEnd();
+  page.repaint();
+  QApplication::processEvents();
+  return Seconds(timer);
+}
+
 void HugePage(int changes) {
   const ProofRequest request = EveryRowRequest(changes);
   const auto [engine, making] = EngineThenPages(request);
@@ -97,13 +121,7 @@ void HugePage(int changes) {
   {
     JobControl control;
     const ProofResult result = RunProofJob(request, control, {});
-    QElapsedTimer timer;
-    timer.start();
-    page.SetDisplayText(result.proof);
-    page.ShowEnd();
-    page.repaint();
-    QApplication::processEvents();
-    shown = Seconds(timer);
+    shown = ShowPage(page, result.proof);
   }
   const long after = ResidentKiB();
 
@@ -295,6 +313,157 @@ void RowsViewOn(int passes) {
   Row("bands kept drawn (MiB)", Format("%.1f", view.DrawnBytes() / 1048576.0));
 }
 
+// A screen reader, as the update handler: at each caret move it asks for the
+// caret and reads the line there, as one does at each arrow key.
+struct Reader {
+  int caretMoves = 0;
+  qsizetype charactersRead = 0;
+  double readingMs = 0;  // in the last caret move's questions
+} reader;
+
+void ReadLineAtCaret(QAccessibleEvent* event) {
+  if (event->type() != QAccessible::TextCaretMoved) return;
+  QElapsedTimer timer;
+  timer.start();
+  QAccessibleTextInterface* text = event->accessibleInterface()->textInterface();
+  int start = 0, end = 0;
+  reader.charactersRead += text->textAtOffset(text->cursorPosition(), QAccessible::LineBoundary, &start, &end).size();
+  reader.readingMs = Seconds(timer) * 1000;
+  ++reader.caretMoves;
+}
+
+struct Steps {
+  std::vector<double> whole;    // ms from the key press to the line read, the page repainted
+  std::vector<double> reading;  // ms of them in the reader's questions
+};
+
+// `count` arrow-key presses (up, from the end of the page), each caret move
+// told and read.
+Steps CaretSteps(QsciScintilla& page, int count) {
+  Steps steps;
+  for (int i = 0; i < count; ++i) {
+    const int moves = reader.caretMoves;
+    QElapsedTimer timer;
+    timer.start();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+    QApplication::sendEvent(&page, &press);
+    while (reader.caretMoves == moves) {
+      QApplication::processEvents();
+      if (timer.elapsed() > 60'000) std::abort();  // the caret move was never told
+    }
+    page.repaint();
+    steps.whole.push_back(Seconds(timer) * 1000);
+    steps.reading.push_back(reader.readingMs);
+  }
+  std::sort(steps.whole.begin(), steps.whole.end());
+  std::sort(steps.reading.begin(), steps.reading.end());
+  return steps;
+}
+
+std::string MedianAndSlowest(const std::vector<double>& sorted, const char* format) {
+  return Format(format, sorted[sorted.size() / 2]) + " median, " + Format(format, sorted.back()) + " slowest";
+}
+
+void ScreenReaderOnHugePage(int changes) {
+  const ProofRequest request = EveryRowRequest(changes);
+  const double making = EngineThenPages(request).second;
+  JobControl control;
+  const ProofResult result = RunProofJob(request, control, {});
+  EditorPage page(QStringLiteral("Proof"));
+  page.SetPageFont(PageFont(15));
+  page.setReadOnly(true);
+  page.resize(1200, 800);
+  page.show();
+  page.setFocus();
+  QApplication::processEvents();
+  // The whole page set and its end shown, 5 times.
+  const auto setting = [&] {
+    std::vector<double> times;
+    for (int run = 0; run < 5; ++run) times.push_back(ShowPage(page, result.proof));
+    std::sort(times.begin(), times.end());
+    return times;
+  };
+  const std::vector<double> unheard = setting();
+  // On as a screen reader's arrival turns it on: the platform's switch.
+  QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+  QAccessible::installUpdateHandler(&ReadLineAtCaret);
+  const size_t before = HeapInUse();
+  QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(&page)->textInterface();
+  if (text->characterCount() <= 0) std::abort();  // made the page's line character index
+  const size_t indexed = HeapInUse();
+  const std::vector<double> heard = setting();
+  const Steps steps = CaretSteps(page, 200);
+
+  std::printf("\ngui: a screen reader on the proof page (accessibility active), the page's own interface\n");
+  Row("lines on the page", std::to_string(page.Lines()));
+  Row("page set, end shown (s, 5 runs)", MedianAndSlowest(heard, "%.3f"));
+  Row("  the same, nobody listening", MedianAndSlowest(unheard, "%.3f"));
+  const double shown = making + heard.back();
+  Row("shown after the proof ends (s)", Format("%.3f", shown) + " slowest   target < 1 s: " +
+                                            (shown < 1.0 ? "met" : "NOT met"));
+  const double median = steps.whole[steps.whole.size() / 2];
+  Row("caret up a line, line read (ms)", MedianAndSlowest(steps.whole, "%.2f") +
+                                             " of 200, repainted   target < 5 ms: " +
+                                             (median < 5.0 ? "met" : "NOT met"));
+  Row("  of which the reader's questions", MedianAndSlowest(steps.reading, "%.3f"));
+  Row("line character index (B a line)",
+      Format("%.1f", (static_cast<double>(indexed) - static_cast<double>(before)) / page.Lines()));
+
+  // The same steps through QScintilla's own interface, for comparison: a
+  // plain editor, which the pages' factory leaves to QScintilla's.
+  QsciScintilla plain;
+  plain.setUtf8(true);
+  plain.SendScintilla(QsciScintillaBase::SCI_SETTEXT, 0UL, result.proof.utf8.constData());
+  plain.setReadOnly(true);
+  plain.resize(1200, 800);
+  plain.show();
+  plain.setFocus();
+  plain.SendScintilla(QsciScintillaBase::SCI_DOCUMENTEND);
+  QApplication::processEvents();
+  CaretSteps(plain, 1);  // its first caret offset is counted before any step
+  const Steps theirs = CaretSteps(plain, 5);
+  Row("the same through QScintilla's (ms)", MedianAndSlowest(theirs.whole, "%.1f") + " of 5");
+  Row("  of which the reader's questions", MedianAndSlowest(theirs.reading, "%.1f"));
+  if (reader.charactersRead == 0) std::abort();  // nothing was read
+
+  QAccessible::installUpdateHandler(nullptr);
+  QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+}
+
+// Each key stroke of a few queries, from the key to the dialog repainted:
+// the search, the list, the plain lead proved and drawn.
+void MethodDialogKeys() {
+  methods::MethodLibrary library;
+  if (!methods::ReadLibraryXml(bench::MethodsLibraryXml(25000, 22), "bench.xml", library).error.empty()) std::abort();
+  methods::AddBuiltinMethods(library);
+  MethodDialog dialog(library, 0);
+  dialog.resize(760, 540);
+  dialog.show();
+  QApplication::processEvents();
+  auto* search = dialog.findChild<QLineEdit*>(QStringLiteral("MethodSearch"));
+  std::vector<double> times;
+  int strokes = 0;
+  for (const char* query : {"cambridge surprise major", "stedman triples", "bristol s maximus", "a b", "plain bob 6"}) {
+    search->clear();
+    QApplication::processEvents();
+    for (const char* c = query; *c; ++c) {
+      QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(QLatin1Char(*c)));
+      QElapsedTimer timer;
+      timer.start();
+      QApplication::sendEvent(search, &press);
+      dialog.repaint();
+      times.push_back(Seconds(timer) * 1000);
+      ++strokes;
+    }
+    if (dialog.MatchCount() == 0) std::abort();  // each query finds something
+  }
+  std::sort(times.begin(), times.end());
+  std::printf("\ngui: Insert Method, %zu methods (the built-in set and a Central Council library made in code)\n",
+              library.size());
+  Row("key stroke to dialog repainted (ms)", MedianAndSlowest(times, "%.2f") + " of " + std::to_string(strokes) +
+                                                 "   target < 16 ms: " + (times.back() < 16.0 ? "met" : "NOT met"));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -305,11 +474,21 @@ int main(int argc, char** argv) {
     RowsViewOn(200);
     return 0;
   }
+  if (argc > 1 && std::string(argv[1]) == "methods") {  // the Insert Method dialog alone
+    MethodDialogKeys();
+    return 0;
+  }
+  if (argc > 1 && std::string(argv[1]) == "reader") {  // a screen reader on the page alone
+    ScreenReaderOnHugePage(argc > 2 ? std::atoi(argv[2]) : 1000000);
+    return 0;
+  }
   const int changes = argc > 1 ? std::atoi(argv[1]) : 1'000'000;
   HugePage(changes);
+  ScreenReaderOnHugePage(changes);
   RunawayTouch();
   RowsViewOn(1);
   RowsViewOn(200);
   ProvingAsYouType();
+  MethodDialogKeys();
   return 0;
 }

@@ -271,8 +271,12 @@ int RunCommandLine(const std::vector<std::string>& arguments) {
   }
   if (command == "prove") return Prove(arguments);
   if (command == "draw") return Draw(arguments);
-  if (command == "methods")
-    return RunMethods(std::vector<std::string>(arguments.begin() + 1, arguments.end()), std::cout, std::cerr, {});
+  if (command == "methods") {
+    // The libraries of TOLVERN.INI, so that the window and the command line find the same methods.
+    const methods::MethodSources fromSettings{MethodLibrariesFromSettingsFile(std::cerr), true};
+    return RunMethods(std::vector<std::string>(arguments.begin() + 1, arguments.end()), std::cout, std::cerr,
+                      fromSettings);
+  }
   if (command == "check")
     return RunCheck(std::vector<std::string>(arguments.begin() + 1, arguments.end()), std::cout, std::cerr);
   return UsageError("unknown command '" + command + "'");

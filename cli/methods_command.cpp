@@ -49,20 +49,7 @@ void WriteJson(std::ostream& out, const std::string& query, int stage,
   if (stage > 0) json.Int(stage);
   else json.Null();
   json.Key("methods").BeginArray();
-  for (const methods::Method* method : found) {
-    json.BeginObject();
-    json.Key("title").String(method->title);
-    json.Key("name").String(method->name);
-    json.Key("stage").Int(method->stage);
-    json.Key("classification").String(method->classification);
-    json.Key("leadLength").Int(method->leadLength);
-    json.Key("leadHead").String(method->leadHead);
-    json.Key("notation").String(method->notation);
-    json.Key("siril").String(method->siril);
-    json.Key("source").String(method->source);
-    if (!method->note.empty()) json.Key("note").String(method->note);
-    json.EndObject();
-  }
+  for (const methods::Method* method : found) methods::WriteMethodJson(json, *method);
   json.EndArray();
   json.EndObject();
 }

@@ -5,6 +5,7 @@
 #include <bit>
 #include <utility>
 
+#include "json_writer.h"
 #include "stages.h"
 
 namespace tolvern::methods {
@@ -62,6 +63,21 @@ std::string SirilNameOf(std::string_view title) {
   if (name.empty()) return "Method";
   if (name[0] >= '0' && name[0] <= '9') name = "M" + name;
   return name;
+}
+
+void WriteMethodJson(JsonWriter& json, const Method& method) {
+  json.BeginObject();
+  json.Key("title").String(method.title);
+  json.Key("name").String(method.name);
+  json.Key("stage").Int(method.stage);
+  json.Key("classification").String(method.classification);
+  json.Key("leadLength").Int(method.leadLength);
+  json.Key("leadHead").String(method.leadHead);
+  json.Key("notation").String(method.notation);
+  json.Key("siril").String(method.siril);
+  json.Key("source").String(method.source);
+  if (!method.note.empty()) json.Key("note").String(method.note);
+  json.EndObject();
 }
 
 bool MethodLibrary::Add(Method method) {

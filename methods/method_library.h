@@ -8,6 +8,10 @@
 #include <unordered_set>
 #include <vector>
 
+namespace tolvern {
+class JsonWriter;
+}
+
 namespace tolvern::methods {
 
 struct Method {
@@ -28,6 +32,11 @@ struct Method {
 // name may not start with a digit (that would read as a count), so such a
 // title gets "M" in front.
 std::string SirilNameOf(std::string_view title);
+
+// The method as a JSON object (title, name, stage, classification, lead
+// length and head, notation, SIRIL notation, source, and the note when there
+// is one): what `tolvern methods --json` and the page read.
+void WriteMethodJson(JsonWriter& json, const Method& method);
 
 class MethodLibrary {
  public:

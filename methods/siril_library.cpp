@@ -71,6 +71,17 @@ int StageOfExtension(std::string_view extension) {
   return 0;
 }
 
+int StageOfSirilText(std::string_view bytes) {
+  while (!bytes.empty()) {
+    const size_t end = bytes.find_first_of("\r\n");
+    const std::string_view line = Trim(bytes.substr(0, end));
+    if (!line.empty() && line.front() != '/') return StageLine(line);
+    if (end == std::string_view::npos) break;
+    bytes.remove_prefix(end + 1);
+  }
+  return 0;
+}
+
 LibraryReadResult ReadSirilLibrary(std::string_view bytes, int stage, const std::string& source, MethodLibrary& library) {
   LibraryReadResult result;
   const std::vector<std::string> lines = SplitLines(bytes);

@@ -15,6 +15,10 @@ namespace tolvern::methods {
 // case), or 0 (".sir" and anything else).
 int StageOfExtension(std::string_view extension);
 
+// The stage of a composition's `n BELLS` line, its first statement (blank
+// lines and comment lines before it are passed over), or 0.
+int StageOfSirilText(std::string_view bytes);
+
 // Every definition of `bytes` made only of place notation becomes a method
 // titled by its name, split into words ("CambridgeSurpriseMajor" is
 // "Cambridge Surprise Major"). Other definitions are passed over.

@@ -22,7 +22,7 @@ ensure_packages() {
 
 ensure_build_tools() {
   ensure_packages g++ cmake make libgtest-dev libbenchmark-dev libexpat1-dev \
-    qt6-base-dev libqscintilla2-qt6-dev qt6-svg-dev libgl-dev fonts-dejavu-core poppler-utils
+    qt6-base-dev qt6-base-private-dev libqscintilla2-qt6-dev qt6-svg-dev libgl-dev fonts-dejavu-core poppler-utils
 }
 
 # build_tree DIR [cmake options...]: configures (once) and builds DIR.

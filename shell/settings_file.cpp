@@ -103,6 +103,39 @@ int CheckedMaxNumberBells(const IniFile& ini, std::optional<SettingsMessage>& wa
   return std::max(value, 12);
 }
 
+// MethodLib: the folder, when it is specified and exists.
+std::optional<std::string> CheckedMethodLib(const IniFile& ini, const std::string& startFolder,
+                                            std::vector<SettingsMessage>& messages) {
+  const std::string library = ini.Value("microSIRIL", "MethodLib", NotSpecified);
+  if (library == NotSpecified) return std::nullopt;
+  if (!FolderExists(startFolder, library)) {
+    messages.push_back(Message(SettingsMessage::Box::Warning, "Error in \"MethodLib\" of TOLVERN.INI file",
+                               "The folder " + library + " does not exist"));
+    return std::nullopt;
+  }
+  return library;
+}
+
+// MethodLibraryXML: the file, when it is specified and exists.
+std::string CheckedMethodLibraryXml(const IniFile& ini, const std::string& startFolder,
+                                    std::vector<SettingsMessage>& messages) {
+  const std::string file = ini.Value("TOLVERN", "MethodLibraryXML", NotSpecified);
+  if (file == NotSpecified || file.empty()) return {};
+  if (!FileExists(startFolder, file)) {
+    messages.push_back(Message(SettingsMessage::Box::Warning, "Error in \"MethodLibraryXML\" of TOLVERN.INI file",
+                               "The file " + file + " does not exist"));
+    return {};
+  }
+  return file;
+}
+
+// A message box's two lines, joined for one line of standard error.
+std::string OneLine(std::string text) {
+  const size_t gap = text.find("\n\n");
+  if (gap != std::string::npos) text.replace(gap, 2, "; ");
+  return text;
+}
+
 IniFile SettingsFileIn(const std::string& folder) {
   const std::string path = FindSettingsFile(folder);
   return path.empty() ? IniFile() : IniFile::FromFile(path);
@@ -121,6 +154,7 @@ class SettingsReader {
     s().libraryViewer = ini_.Value("microSIRIL", "OpenLibraryWith", "xdg-open");
     if (s().crossCheck) ReadProverExecutable();
     ReadMethodLibFolder();
+    s().methodLibraryXml = CheckedMethodLibraryXml(ini_, startFolder(), out_.messages);
     s().debugMenu = YesNo("TOLVERN", "Debug");
     s().syntaxColours = YesNo("TOLVERN", "SyntaxColours");
     s().proveAsYouType = YesNo("TOLVERN", "ProveAsYouType");
@@ -131,9 +165,6 @@ class SettingsReader {
   AppSettings& s() { return out_.settings; }
   const std::string& startFolder() const { return out_.settings.startFolder; }
 
-  void Warn(const std::string& first, const std::string& second) {
-    out_.messages.push_back(Message(SettingsMessage::Box::Warning, first, second));
-  }
   void Fail(const std::string& first, const std::string& second) {
     out_.messages.push_back(Message(SettingsMessage::Box::Error, first, second));
   }
@@ -190,16 +221,9 @@ class SettingsReader {
   }
 
   void ReadMethodLibFolder() {
-    const auto library = Specified("microSIRIL", "MethodLib");
-    s().methodMenuVisible = false;
-    s().methodLibFolder = startFolder();
-    if (!library) return;
-    if (!FolderExists(startFolder(), *library)) {
-      Warn("Error in \"MethodLib\" of TOLVERN.INI file", "The folder " + *library + " does not exist");
-      return;
-    }
-    s().methodLibFolder = *library;
-    s().methodMenuVisible = true;
+    const auto library = CheckedMethodLib(ini_, startFolder(), out_.messages);
+    s().methodMenuVisible = library.has_value();
+    s().methodLibFolder = library ? *library : startFolder();
   }
 
   const IniFile& ini_;
@@ -308,13 +332,29 @@ int MaxNumberBellsSetting(const std::string& folder, std::string* warning) {
 int MaxBellsFromSettingsFile(std::ostream& err) {
   std::string warning;
   const int maxBells = MaxNumberBellsSetting(".", &warning);
-  if (!warning.empty()) {
-    // The message box's two lines, joined for one line of standard error.
-    const size_t gap = warning.find("\n\n");
-    if (gap != std::string::npos) warning.replace(gap, 2, "; ");
-    err << "tolvern: " << warning << "\n";
-  }
+  if (!warning.empty()) err << "tolvern: " << OneLine(warning) << "\n";
   return maxBells;
+}
+
+std::vector<std::string> MethodLibraries(const AppSettings& settings) {
+  std::vector<std::string> libraries;
+  if (settings.methodMenuVisible)
+    libraries.push_back(AgainstStartFolder(settings.startFolder, settings.methodLibFolder).string());
+  if (!settings.methodLibraryXml.empty())
+    libraries.push_back(AgainstStartFolder(settings.startFolder, settings.methodLibraryXml).string());
+  return libraries;
+}
+
+std::vector<std::string> MethodLibrariesFromSettingsFile(std::ostream& err) {
+  const IniFile ini = SettingsFileIn(".");
+  std::vector<SettingsMessage> messages;
+  // Paths as the file gives them: the current folder is the start folder.
+  std::vector<std::string> libraries;
+  if (const auto folder = CheckedMethodLib(ini, ".", messages)) libraries.push_back(*folder);
+  const std::string xml = CheckedMethodLibraryXml(ini, ".", messages);
+  if (!xml.empty()) libraries.push_back(xml);
+  for (const SettingsMessage& message : messages) err << "tolvern: warning: " << OneLine(message.text) << "\n";
+  return libraries;
 }
 
 }  // namespace tolvern

@@ -65,7 +65,9 @@ struct AppSettings {
   std::string proverExecutable;  // empty when not read or not specified
   std::string proverFolder;      // ends in '/' unless empty
   std::string methodLibFolder;
-  bool methodMenuVisible = false;
+  bool methodMenuVisible = false;  // MethodLib names a folder that exists
+  std::string methodLibraryXml;    // the Central Council's methods library; empty when none
+
   bool debugMenu = false;
   bool syntaxColours = false;
   bool proveAsYouType = false;
@@ -96,5 +98,15 @@ int MaxNumberBellsSetting(const std::string& folder, std::string* warning);
 // TOLVERN.INI in the current folder, as the window reads it (12 when there
 // is none). A value above 16 becomes 16 with a warning line on `err`.
 int MaxBellsFromSettingsFile(std::ostream& err);
+
+// The method libraries the settings name, taken against the start folder, in
+// the order the methods' sources take them (later ones first): the MethodLib
+// folder, then MethodLibraryXML, whose methods win over a SIRIL library's of
+// the same title.
+std::vector<std::string> MethodLibraries(const AppSettings& settings);
+
+// The same from TOLVERN.INI in the current folder, for the command line: a
+// missing one is left out with the warning's text as a line on `err`.
+std::vector<std::string> MethodLibrariesFromSettingsFile(std::ostream& err);
 
 }  // namespace tolvern

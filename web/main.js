@@ -10,12 +10,18 @@ import { PageView } from './pageview.js';
 import { drawRows, parseBells, pngBlob, svgText, occurrences, rowText } from './rows.js';
 import { fragmentOf, textOfFragment } from './share.js';
 import { Extensions, readComposition, compositionBytes, download } from './files.js';
+import { setUpMethods } from './methods.js';
 // The bundled example, shown when the page opens without a shared link.
 import Example from '../examples/spliced-surprise-major.maj';
 
 const UserStopLine = 'Proof stopped by the user';
 const AsYouTypeStopLine = 'Proof stopped after a second while proving as you type: press Prove to prove it in full';
 const AsYouTypeDelayMs = 300;
+
+// The engine on the page's own thread too, for colouring the text as the
+// reader reads it (proofs run in the worker). Loaded from beside the page.
+const { default: createTolvern } = await import(new URL('./tolvern.mjs', import.meta.url).href);
+const styler = await createTolvern();
 
 const $ = (id) => document.getElementById(id);
 const pages = {
@@ -35,9 +41,10 @@ const view = new EditorView({
     doc: '',
     extensions: [
       lineNumbers(), highlightSpecialChars(), history(), drawSelection(), highlightActiveLine(),
-      highlightSelectionMatches(), lintGutter(), siril(),
+      highlightSelectionMatches(), lintGutter(), siril(styler),
       keymap.of([...defaultKeymap, ...historyKeymap, ...searchKeymap,
-        { key: 'Mod-Enter', run: () => (prove(false), true) }, { key: 'Escape', run: () => (stop(), true) }]),
+        { key: 'Mod-Enter', run: () => (prove(false), true) }, { key: 'Escape', run: () => (stop(), true) },
+        { key: 'Mod-m', run: () => (methods.open(), true) }]),
       EditorView.contentAttributes.of({ 'aria-label': 'Input' }),
       EditorView.updateListener.of((update) => {
         if (!update.docChanged) return;
@@ -326,6 +333,7 @@ $('stop').addEventListener('click', () => stop());
 $('as-you-type').checked = localStorage.getItem('tolvern.asYouType') !== 'no';
 $('as-you-type').addEventListener('change', () => localStorage.setItem('tolvern.asYouType', $('as-you-type').checked ? 'yes' : 'no'));
 
+const methods = setUpMethods({ view, $ });
 startWorker();
 setBusy(false);
 (async () => {

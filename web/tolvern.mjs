@@ -18,6 +18,16 @@
 //                   "Proof stopped by the user", a string stops it with that line.
 // `text` is a string, or the bytes of a composition file (Uint8Array), read
 // as UTF-8 when valid, else as Latin-1.
+//
+// Methods by name, as `tolvern methods` finds them:
+//   tolvern.searchMethods('stedman trip', { stage: 7, limit: 50 })
+//                   -> { count, methods: [{ title, name, stage, classification,
+//                      leadLength, leadHead, notation, siril, source }, ...] }
+//   tolvern.loadMethodLibrary(bytes, 'CCCBR_methods.xml')
+//                   the Central Council's methods library XML, searched from
+//                   then on before the built-in set -> { added, skipped, error, ... }
+//   tolvern.forgetMethodLibrary()   the built-in set alone again
+//   tolvern.stageNames()            [{ bells, name }, ...]
 import createTolvernCore from './tolvern_core.mjs';
 
 const inNode = typeof process === 'object' && typeof process.versions?.node === 'string' &&
@@ -33,6 +43,18 @@ export default async function createTolvern(options = {}) {
   const core = await createTolvernCore(coreOptions);
 
   return {
+    // One line coloured as the window's Input page colours it: the runs
+    // [start, length, style, ...] in UTF-16 offsets of `line`, and the state
+    // the next line starts in (-1 for the first line). Styles are numbered as
+    // the engine's SirilStyle: 0 plain, 1 comment, 2 string, 3 a string's
+    // special symbol, 4 an escaped character, 5 a halt ($$), 6 a marker,
+    // 7 the stage line, 8 END, 9 a definition's name, 10 a predefined name,
+    // 11 place notation, 12 a count.
+    styleLine(line, state = -1, maxBells = 16) {
+      const styled = core.styleLine(line, state, maxBells);
+      return { runs: utf16Runs(line, styled.runs), state: styled.state };
+    },
+
     prove(text, proveOptions = {}) {
       const { onLines, onChanges, ...rest } = proveOptions;
       const passed = { ...rest };
@@ -49,6 +71,42 @@ export default async function createTolvern(options = {}) {
       if (answer.rows) result.rows = answer.rows;
       return result;
     },
+    searchMethods(query, { stage = 0, limit = 100 } = {}) {
+      return JSON.parse(core.searchMethods(String(query), stage, limit));
+    },
+    loadMethodLibrary(bytes, source = 'library') {
+      return core.loadMethodLibrary(bytes, source);
+    },
+    forgetMethodLibrary() {
+      core.forgetMethodLibrary();
+    },
+    stageNames() {
+      return core.stageNames();
+    },
   };
 
+}
+
+// Byte offsets in a line's UTF-8 turned into offsets in its UTF-16 string.
+function utf16Runs(line, runs) {
+  if (!/[^\x00-\x7f]/.test(line)) return runs;
+  const at = new Int32Array(line.length * 3 + 1);  // UTF-8 byte -> UTF-16 offset
+  let byte = 0;
+  for (let i = 0; i < line.length; ) {
+    const code = line.codePointAt(i);
+    const units = code > 0xffff ? 2 : 1;
+    const bytes = code < 0x80 ? 1 : code < 0x800 ? 2 : code < 0x10000 ? 3 : 4;
+    for (let b = 0; b < bytes; ++b) at[byte + b] = i;
+    byte += bytes;
+    i += units;
+  }
+  at[byte] = line.length;
+  const out = new Int32Array(runs.length);
+  for (let r = 0; r < runs.length; r += 3) {
+    const start = at[runs[r]];
+    out[r] = start;
+    out[r + 1] = at[runs[r] + runs[r + 1]] - start;
+    out[r + 2] = runs[r + 2];
+  }
+  return out;
 }

@@ -1,6 +1,8 @@
 // The engine in WebAssembly, behind embind: one proof a call, its result as
 // the JSON object of `tolvern prove --json` (the same serialiser), and for the
 // page its lines as they come, a count of the changes rung, and the rows.
+// Beside it the methods by name: the search of `tolvern methods` over the
+// built-in set and a methods library XML the page hands in.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
@@ -12,9 +14,15 @@
 #include <string>
 #include <vector>
 
+#include "builtin_methods.h"
 #include "engine.h"
+#include "json_writer.h"
+#include "library_xml.h"
+#include "method_library.h"
 #include "result_json.h"
 #include "rows_model.h"
+#include "siril_styles.h"
+#include "stages.h"
 #include "text_encoding.h"
 
 using emscripten::val;
@@ -157,7 +165,70 @@ val RowsObject(const app::RowsModel& model) {
   return rows;
 }
 
+// The methods searched: the library XML last handed in, then the built-in set.
+std::unique_ptr<methods::MethodLibrary>& Methods() {
+  static std::unique_ptr<methods::MethodLibrary> library;
+  if (!library) {
+    library = std::make_unique<methods::MethodLibrary>();
+    methods::AddBuiltinMethods(*library);
+  }
+  return library;
+}
+
 }  // namespace
+
+// Reads the bytes of a methods library XML; when they are one, its methods
+// are searched from now on, before the built-in set. Returns {added,
+// duplicates, skipped, firstSkipped, error}; with an error nothing changes.
+val LoadMethodLibrary(const std::string& bytes, const std::string& source) {
+  auto library = std::make_unique<methods::MethodLibrary>();
+  const methods::LibraryReadResult read = methods::ReadLibraryXml(bytes, source, *library);
+  if (read.error.empty()) {
+    methods::AddBuiltinMethods(*library);
+    Methods() = std::move(library);
+  }
+  val answer = val::object();
+  answer.set("added", static_cast<double>(read.added));
+  answer.set("duplicates", static_cast<double>(read.duplicates));
+  answer.set("skipped", static_cast<double>(read.skipped));
+  answer.set("firstSkipped", read.firstSkipped);
+  answer.set("error", read.error);
+  answer.set("methods", static_cast<double>(Methods()->size()));
+  return answer;
+}
+
+// Back to the built-in set alone.
+void ForgetMethodLibrary() { Methods().reset(); }
+
+// The methods found for `query` (stage 0: any), best first, as JSON text:
+// {"count": how many, "methods": the first `limit`, as `tolvern methods
+// --json` writes them}. Text, not objects: JSON.parse makes them far faster
+// than embind would one property at a time.
+std::string SearchMethods(const std::string& query, int stage, int limit) {
+  const std::vector<const methods::Method*> found = Methods()->Search(query, stage);
+  std::ostringstream out;
+  JsonWriter json(out);
+  json.BeginObject();
+  json.Key("count").Int(static_cast<int64_t>(found.size()));
+  json.Key("methods").BeginArray();
+  const size_t shown = std::min(found.size(), static_cast<size_t>(std::max(0, limit)));
+  for (size_t i = 0; i < shown; ++i) methods::WriteMethodJson(json, *found[i]);
+  json.EndArray();
+  json.EndObject();
+  return out.str();
+}
+
+// The stages by name, for the page's stage filter: [{bells, name}, ...].
+val StageNames() {
+  val list = val::array();
+  for (const Stage& stage : Stages) {
+    val entry = val::object();
+    entry.set("bells", stage.bells);
+    entry.set("name", std::string(stage.name));
+    list.call<void>("push", entry);
+  }
+  return list;
+}
 
 // Proves `text` (the composition's bytes) with `options` (see tolvern.mjs).
 // Returns {json: the result's JSON text, rows: the rows or undefined}.
@@ -235,6 +306,30 @@ val Prove(const std::string& text, val options) {
   return answer;
 }
 
+// One line of SIRIL text coloured as the window's Input page colours it (the
+// engine's styles): {runs: [start, length, style, ...] in the line's UTF-8
+// bytes, state: the packed state the next line starts in}. A state below 0
+// is the first line's.
+val StyleLine(const std::string& line, int packedState, int maxBells) {
+  LexState state = packedState < 0 ? LexState{} : LexState::Unpack(packedState);
+  std::vector<StyledRun> runs;
+  StyleSirilLine(line, state, maxBells, runs);
+  std::vector<int32_t> flat;
+  flat.reserve(runs.size() * 3);
+  for (const StyledRun& run : runs) flat.insert(flat.end(), {run.start, run.length, run.style});
+  val answer = val::object();
+  answer.set("runs", val::global("Int32Array").new_(emscripten::typed_memory_view(flat.size(), flat.data())).call<val>("slice"));
+  answer.set("state", state.Pack());
+  return answer;
+}
+
 }  // namespace tolvern::web
 
-EMSCRIPTEN_BINDINGS(tolvern) { emscripten::function("prove", &tolvern::web::Prove); }
+EMSCRIPTEN_BINDINGS(tolvern) {
+  emscripten::function("prove", &tolvern::web::Prove);
+  emscripten::function("styleLine", &tolvern::web::StyleLine);
+  emscripten::function("loadMethodLibrary", &tolvern::web::LoadMethodLibrary);
+  emscripten::function("forgetMethodLibrary", &tolvern::web::ForgetMethodLibrary);
+  emscripten::function("searchMethods", &tolvern::web::SearchMethods);
+  emscripten::function("stageNames", &tolvern::web::StageNames);
+}

@@ -45,6 +45,10 @@ RowsWindow::RowsWindow(Dialogs& dialogs, QWidget* parent)
   file->addSeparator();
   file->addAction(QStringLiteral("&Close"), QKeySequence::Close, this, &QWidget::close);
 
+  // A screen reader names the view and reads the header with it: the rows
+  // and the verdict.
+  view_->setAccessibleName(QStringLiteral("Rows"));
+
   connect(view_, &RowsView::messageChanged, this,
           [this](const QString& text) { message_->setText(text.isEmpty() ? QString::fromLatin1(Hint) : text); });
   ShowRows(nullptr);
@@ -53,7 +57,11 @@ RowsWindow::RowsWindow(Dialogs& dialogs, QWidget* parent)
 
 void RowsWindow::ShowRows(std::shared_ptr<const RowsModel> model) {
   model_ = std::move(model);
-  header_->setText(model_ ? PictureTitle(*model_) : QStringLiteral("No proof yet: prove a composition to see its rows."));
+  const QString header =
+      model_ ? PictureTitle(*model_) : QStringLiteral("No proof yet: prove a composition to see its rows.");
+  header_->setText(header);
+  setAccessibleDescription(header);
+  view_->setAccessibleDescription(header);
   view_->SetModel(model_);
   message_->setText(QString::fromLatin1(Hint));
 }

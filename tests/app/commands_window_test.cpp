@@ -212,7 +212,7 @@ TEST_F(OtherCommands, TheLibraryViewerGetsTheChosenFileWhole) {
   WriteBytes(folder.filePath("TOLVERN.INI"), "[TOLVERN]\nWorking=.\n[microSIRIL]\nMethodLib=" + library.toUtf8() +
                                                  "\nOpenLibraryWith=\"" + viewer.toUtf8() + "\"\n");
   Show();
-  ASSERT_TRUE(window.findChild<QMenu*>("Method1")->menuAction()->isVisible());
+  ASSERT_TRUE(window.findChild<QAction*>("SearchSIRILLibraries1")->isVisible());
   const QString chosen = library + "/surprise major.txt";
   dialogs.fileChoices.push_back(FileChoice{chosen, 1});
   window.SearchSIRILLibraries1Click();

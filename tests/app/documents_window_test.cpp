@@ -215,7 +215,7 @@ TEST_F(DocumentCommands, TheSettingsFileIsReadWhenTheWindowFirstShows) {
   EXPECT_FALSE(window.pages()->isTabVisible(MainWindow::SirilPage));
   EXPECT_TRUE(window.findChild<QMenu*>("Debug1")->menuAction()->isVisible());
   EXPECT_TRUE(Item("Unsaved1")->isVisible());
-  EXPECT_FALSE(window.findChild<QMenu*>("Method1")->menuAction()->isVisible());
+  EXPECT_FALSE(Item("SearchSIRILLibraries1")->isVisible());
 
   // The stage limit reaches the engine.
   window.New1Click();

@@ -62,7 +62,7 @@ TEST_F(WindowTest, StartsWithTheMenusButtonsAndPagesOfAFreshStart) {
            {"Copy1", "&Copy", true, true},        {"Paste1", "&Paste", true, true},
            {"SelectAll1", "Select A&ll", true, true}, {"Music1", "&Musical Changes", true, true},
            {"WorkDone1", "&Work For Each Bell", true, true}, {"SIRIL1", "micro&SIRIL Output", true, false},
-           {"SearchSIRILLibraries1", "&Search microSIRIL Libraries", true, true},
+           {"SearchSIRILLibraries1", "&Search microSIRIL Libraries", true, false},
            {"Parse1", "Parse", true, true},        {"SymTab1", "SymTab", true, true},
            {"Proof1", "Proof", true, true},        {"Unsaved1", "Unsaved", false, false},
            {"About1", "&About", true, true},      {"PredefinedNames1", "&Predefined  Names", true, true},
@@ -77,6 +77,10 @@ TEST_F(WindowTest, StartsWithTheMenusButtonsAndPagesOfAFreshStart) {
     }
     EXPECT_TRUE(action->shortcut().isEmpty()) << item.name;
   }
+  // Insert Method waits for a text.
+  EXPECT_EQ(ItemNamed(window, "InsertMethod1")->text(), "&Insert Method...");
+  EXPECT_FALSE(ItemNamed(window, "InsertMethod1")->isEnabled());
+  EXPECT_EQ(ItemNamed(window, "InsertMethod1")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_M));
   EXPECT_TRUE(ItemNamed(window, "Music1")->isChecked());
   EXPECT_TRUE(ItemNamed(window, "WorkDone1")->isChecked());
   for (const char* unchecked : {"Parse1", "SymTab1", "Proof1"}) EXPECT_FALSE(ItemNamed(window, unchecked)->isChecked());

@@ -102,5 +102,25 @@ TEST(MethodsCommand, ExitStatuses) {
   EXPECT_EQ(fromSettings.err, "tolvern: warning: /nonexistent/CCCBR_methods.xml: no such file or folder\n");
 }
 
+// The window's libraries: TOLVERN.INI in the current folder names them, and
+// a missing one is a warning, as the window's box is.
+TEST(MethodsCommand, SearchesTheLibrariesOfTolvernIni) {
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("tolvern-methods-ini-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir / "lib");
+  std::ofstream(dir / "TOLVERN.INI") << "[microSIRIL]\nMethodLib=lib\n[TOLVERN]\nMethodLibraryXML=gone.xml\n";
+  std::ofstream(dir / "lib" / "own.min") << "6 BELLS\nOwnBobMinor = &-16-16-16, +12  / a copy of Plain Bob\n";
+  const std::string command = "cd " + dir.string() + " && " + TOLVERN_BINARY + " methods --siril own bob >out 2>err";
+  const int status = std::system(command.c_str());
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  std::stringstream out, err;
+  out << std::ifstream(dir / "out").rdbuf();
+  err << std::ifstream(dir / "err").rdbuf();
+  EXPECT_EQ(out.str(), "OwnBobMinor = &-16-16-16, +12\n");
+  EXPECT_EQ(err.str(),
+            "tolvern: warning: Error in \"MethodLibraryXML\" of TOLVERN.INI file; The file gone.xml does not exist\n");
+  std::filesystem::remove_all(dir);
+}
+
 }  // namespace
 }  // namespace tolvern

@@ -112,6 +112,8 @@ TEST_F(SettingsFile, AMissingFileGivesTheDefaultsAndOneMessage) {
   EXPECT_EQ(s.libraryViewer, "xdg-open");
   EXPECT_EQ(s.methodLibFolder, Folder());
   EXPECT_FALSE(s.methodMenuVisible);
+  EXPECT_EQ(s.methodLibraryXml, "");
+  EXPECT_TRUE(MethodLibraries(s).empty());
   EXPECT_FALSE(s.debugMenu);
   EXPECT_FALSE(s.syntaxColours);
   EXPECT_FALSE(s.proveAsYouType);
@@ -121,6 +123,7 @@ TEST_F(SettingsFile, AGoodFileGivesItsValuesWithoutMessages) {
   fs::create_directories(folder_ / "prover");
   fs::create_directories(folder_ / "library");
   Write("prover/PROVE.COM", "");
+  Write("library/CCCBR_methods.xml", "");
   const SettingsReading reading = Read(
       "[microSIRIL]\n"
       "RUNmicroSIRIL=Yes\n"
@@ -133,7 +136,8 @@ TEST_F(SettingsFile, AGoodFileGivesItsValuesWithoutMessages) {
       "Working=compositions\n"
       "Debug=true\n"
       "SyntaxColours=Y\n"
-      "ProveAsYouType=1\n");
+      "ProveAsYouType=1\n"
+      "MethodLibraryXML=library/CCCBR_methods.xml\n");
   EXPECT_TRUE(reading.messages.empty());
   const AppSettings& s = reading.settings;
   EXPECT_TRUE(s.crossCheck);
@@ -145,6 +149,9 @@ TEST_F(SettingsFile, AGoodFileGivesItsValuesWithoutMessages) {
   EXPECT_EQ(s.proverFolder, "prover/");
   EXPECT_EQ(s.methodLibFolder, Folder() + "/library");
   EXPECT_TRUE(s.methodMenuVisible);
+  EXPECT_EQ(s.methodLibraryXml, "library/CCCBR_methods.xml");
+  EXPECT_EQ(MethodLibraries(s),
+            (std::vector<std::string>{Folder() + "/library", Folder() + "/library/CCCBR_methods.xml"}));
   EXPECT_TRUE(s.debugMenu);
   EXPECT_TRUE(s.syntaxColours);
   EXPECT_TRUE(s.proveAsYouType);
@@ -245,8 +252,9 @@ TEST_F(SettingsFile, MessagesComeInTheOrderOfReading) {
       "executable=/no/such/PROVE.COM\n"
       "[tolvern]\n"
       "maxnumberbells=17\n"
-      "debug=no\n");
-  ASSERT_EQ(reading.messages.size(), 4u);
+      "debug=no\n"
+      "methodlibraryxml=CCCBR_methods.xml\n");
+  ASSERT_EQ(reading.messages.size(), 5u);
   EXPECT_EQ(reading.messages[0].box, Box::Warning);
   EXPECT_NE(reading.messages[0].text.find("MaxNumberBells is out of range"), std::string::npos);
   EXPECT_EQ(reading.messages[1].text, WorkingMissing);
@@ -257,8 +265,12 @@ TEST_F(SettingsFile, MessagesComeInTheOrderOfReading) {
   EXPECT_EQ(reading.messages[3].title, "Warning");
   EXPECT_EQ(reading.messages[3].text,
             "Error in \"MethodLib\" of TOLVERN.INI file\n\nThe folder no-library does not exist");
+  EXPECT_EQ(reading.messages[4].box, Box::Warning);
+  EXPECT_EQ(reading.messages[4].text,
+            "Error in \"MethodLibraryXML\" of TOLVERN.INI file\n\nThe file CCCBR_methods.xml does not exist");
   EXPECT_EQ(reading.settings.methodLibFolder, Folder());
   EXPECT_FALSE(reading.settings.methodMenuVisible);
+  EXPECT_EQ(reading.settings.methodLibraryXml, "");
   EXPECT_FALSE(reading.settings.crossCheck);
   EXPECT_FALSE(reading.settings.debugMenu);
 }

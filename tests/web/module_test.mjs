@@ -100,3 +100,27 @@ for i in range(int(sys.argv[2])):
 `, folder, String(Generated)]);
   for (const name of readdirSync(folder)) compare(join(folder, name), [optionSets[0], optionSets[1]]);
 });
+
+test('the module colours a text as the window does, in UTF-16 offsets', () => {
+  const lines = ['8 BELLS', 'C = "[Cambridge]", "Caf\u00e9 \u{1F514}@", &-38-14 / x', 'T = 2 C,', '  C'];
+  const kinds = [];
+  let state = -1;
+  for (const line of lines) {
+    const styled = tolvern.styleLine(line, state);
+    let next = 0;
+    for (let r = 0; r < styled.runs.length; r += 3) {
+      assert.equal(styled.runs[r], next, line);
+      next += styled.runs[r + 1];
+      kinds.push([line.slice(styled.runs[r], next), styled.runs[r + 2]]);
+    }
+    assert.equal(next, line.length, line);
+    state = styled.state;
+  }
+  const of = (style) => kinds.filter(([, s]) => s === style).map(([text]) => text);
+  assert.deepEqual(of(7), ['8 BELLS']);
+  assert.deepEqual(of(9), ['C', 'T']);  // definitions; the C of the continuation line is a reference
+  assert.deepEqual(of(6), ['"[Cambridge]"']);
+  assert.deepEqual(of(3), ['@']);
+  assert.deepEqual(of(11), ['&-38-14']);
+  assert.deepEqual(of(12), ['2']);
+});

@@ -1,6 +1,6 @@
 // The page in headless Chromium: the spliced example typed in and proved,
 // its Proof and Progress as the native pages; Stop during an endless touch;
-// a share link proving the same text in a new page.
+// a share link proving the same text in a new page; a method inserted by name.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
@@ -91,4 +91,19 @@ test('a share link opened in a new page proves the same text', async () => {
   assert.equal(shown, text.replace(/\r\n?/g, '\n').replace(/\n$/, '\n'));
   await page.close();
   await other.close();
+});
+
+test('Insert Method puts Stedman Triples, found by name, at the caret, and the touch proves true', async () => {
+  const page = await openPage();
+  await typeInput(page, '7 BELLS\nTouch = 7 StedmanTriples\n');
+  await page.locator('::-p-aria(Insert Method[role="button"])').click();
+  await page.locator('::-p-aria(Search methods)').fill('stedman trip');
+  await page.waitForFunction(() => document.querySelector('#method-list [aria-selected=true] .title')?.textContent === 'Stedman Triples');
+  await page.locator('::-p-aria(Insert[role="button"])').click();
+  const shown = await page.$$eval('.cm-line', (lines) => lines.map((line) => line.textContent));
+  assert.deepEqual(shown, ['7 BELLS', 'Touch = 7 StedmanTriples', 'StedmanTriples = &3.1.7.3.1.3, +1']);
+  await page.locator('::-p-aria(Prove[role="button"])').click();
+  await waitForVerdict(page);
+  assert.equal(await page.$eval('#verdict', (v) => v.textContent), 'Touch is True');
+  await page.close();
 });
