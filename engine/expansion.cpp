@@ -363,6 +363,66 @@ void Prover::FinishChange(uint64_t packedRow) {
   }
 }
 
+namespace {
+
+// WebAssembly's compilers keep a loop's values in registers only when the
+// loop makes no call, so there the rows rung again get a loop of their own
+// (RingRepeatedRows); a native compiler does better with the one loop.
+#if defined(__wasm__)
+constexpr bool RepeatsApart = true;
+#else
+constexpr bool RepeatsApart = false;
+#endif
+
+// The state of RingPlainChanges's run of changes.
+struct ChangeRun {
+  const TCompElement* change;
+  int64_t left;  // repeats left of `change`
+  TRow row;
+  int64_t count;
+  uint64_t unit;  // the parity of the next change
+};
+
+// Rings the run's changes, on through the changes that follow, while each row
+// is one rung at least twice before (RingAgain), short of rounds and of
+// change `lookAt`: where a touch that repeats spends its time. Returns the
+// first row that needs more, rung but not registered, with the slot Find gave
+// it; or 0 when the changes are all rung. No call in the loop.
+inline uint64_t RingRepeatedRows(ChangeRun& run, RowRegister::Ringer& ringer, int64_t lookAt, size_t& at) {
+  const TCompElement* change = run.change;
+  int64_t left = run.left;
+  TRow row = run.row;
+  int64_t count = run.count;
+  uint64_t unit = run.unit;
+  constexpr uint64_t flip = RowRegister::EvenChange ^ RowRegister::OddChange;
+  uint64_t packed = 0;
+  for (;;) {
+    if (left <= 0) {
+      const TCompElement* next = change->Next;
+      if (!next || next->Kind != ElementKind::Change) break;
+      change = next;
+      __builtin_prefetch(reinterpret_cast<const char*>(change) + 64 * sizeof(TCompElement));
+      left = change->Repeat;
+      continue;
+    }
+    --left;
+    row = Permute(row, change->Permutation);
+    ++count;
+    packed = PackRow(row);
+    at = ringer.Find(packed);
+    if ((packed == PackedRounds) | (count >= lookAt)) [[unlikely]]
+      break;
+    if (!ringer.RingAgain(at, packed, unit)) [[unlikely]]
+      break;
+    unit ^= flip;
+    packed = 0;
+  }
+  run = {change, left, row, count, unit};
+  return packed;
+}
+
+}  // namespace
+
 // Rings the top frame's change and the changes after it while nothing but
 // ringing and counting is asked of them (see plainChanges_), with the run
 // state in registers. Between runs of changes it steps through the frames as
@@ -407,13 +467,26 @@ void Prover::RingPlainChanges(size_t base) {
   for (;;) {
     idleWork_ = 0;
     for (;;) {
-      while (left > 0) {
-        --left;
-        row = Permute(row, change->Permutation);
-        ++count;
-        const uint64_t packed = PackRow(row);
+      while (left > 0 || (Direct && !Controlled && RepeatsApart)) {
+        uint64_t packed;
+        size_t at = 0;
+        if constexpr (Direct && !Controlled && RepeatsApart) {
+          ChangeRun run{change, left, row, count, unit};
+          packed = RingRepeatedRows(run, ringer, lookAt, at);
+          change = run.change;
+          left = run.left;
+          row = run.row;
+          count = run.count;
+          unit = run.unit;
+          if (packed == 0) break;
+        } else {
+          --left;
+          row = Permute(row, change->Permutation);
+          ++count;
+          packed = PackRow(row);
+        }
         if constexpr (Direct) {
-          const uint64_t before = ringer.Ring(packed, unit);
+          const uint64_t before = Controlled || !RepeatsApart ? ringer.Ring(packed, unit) : ringer.RingAt(at, packed, unit);
           unit ^= flip;
           if (before <= 1) [[unlikely]]
             NoteRow(packed, before);

@@ -1,6 +1,8 @@
 #include "json_writer.h"
 
 #include <cassert>
+#include <charconv>
+#include <cstring>
 #include <ostream>
 
 namespace tolvern {
@@ -30,12 +32,27 @@ size_t Utf8Length(std::string_view text) {
 
 constexpr char Hex[] = "0123456789abcdef";
 
+// Whether the eight bytes of `eight` are all printable ASCII other than '"'
+// and '\\', to be written as they are. A byte below `n` is found by the
+// borrow it takes (exact as a yes or no for the eight together).
+bool AllPlain(uint64_t eight) {
+  constexpr uint64_t ones = 0x0101010101010101ULL, highs = 0x8080808080808080ULL;
+  const auto below = [&](uint64_t x, uint64_t n) { return (x - ones * n) & ~x & highs; };
+  return ((eight & highs) | below(eight, 0x20) | below(eight ^ (ones * '"'), 1) | below(eight ^ (ones * '\\'), 1)) == 0;
+}
+
 }  // namespace
+
+void JsonWriter::Flush() {
+  if (buffer_.empty()) return;
+  out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+  buffer_.clear();
+}
 
 void JsonWriter::NewLine(size_t depth) {
   if (indent_ <= 0) return;
-  out_.put('\n');
-  for (size_t i = 0; i < depth * static_cast<size_t>(indent_); ++i) out_.put(' ');
+  buffer_.push_back('\n');
+  buffer_.append(depth * static_cast<size_t>(indent_), ' ');
 }
 
 void JsonWriter::BeforeValue() {
@@ -50,7 +67,7 @@ void JsonWriter::BeforeValue() {
     level.keyDue = true;
     return;
   }
-  if (!level.empty) out_.put(',');
+  if (!level.empty) buffer_.push_back(',');
   level.empty = false;
   NewLine(open_.size());
 }
@@ -58,19 +75,19 @@ void JsonWriter::BeforeValue() {
 JsonWriter& JsonWriter::Key(std::string_view name) {
   assert(!open_.empty() && open_.back().object && open_.back().keyDue && "a key belongs in an object");
   Level& level = open_.back();
-  if (!level.empty) out_.put(',');
+  if (!level.empty) buffer_.push_back(',');
   level.empty = false;
   level.keyDue = false;
   NewLine(open_.size());
   WriteString(name);
-  out_.put(':');
-  if (indent_ > 0) out_.put(' ');
+  buffer_.push_back(':');
+  if (indent_ > 0) buffer_.push_back(' ');
   return *this;
 }
 
 void JsonWriter::Begin(bool object, char bracket) {
   BeforeValue();
-  out_.put(bracket);
+  buffer_.push_back(bracket);
   open_.push_back({object});
 }
 
@@ -80,8 +97,9 @@ void JsonWriter::End([[maybe_unused]] bool object, char bracket) {
   const bool empty = open_.back().empty;
   open_.pop_back();
   if (!empty) NewLine(open_.size());
-  out_.put(bracket);
-  if (open_.empty() && indent_ > 0) out_.put('\n');
+  buffer_.push_back(bracket);
+  if (open_.empty() && indent_ > 0) buffer_.push_back('\n');
+  Wrote();
 }
 
 JsonWriter& JsonWriter::BeginObject() {
@@ -104,33 +122,48 @@ JsonWriter& JsonWriter::EndArray() {
 JsonWriter& JsonWriter::String(std::string_view text) {
   BeforeValue();
   WriteString(text);
+  Wrote();
   return *this;
 }
 
 JsonWriter& JsonWriter::Int(int64_t value) {
   BeforeValue();
-  out_ << value;
+  char digits[24];
+  buffer_.append(digits, static_cast<size_t>(std::to_chars(digits, digits + sizeof digits, value).ptr - digits));
+  Wrote();
   return *this;
 }
 
 JsonWriter& JsonWriter::Bool(bool value) {
   BeforeValue();
-  out_ << (value ? "true" : "false");
+  buffer_.append(value ? "true" : "false");
+  Wrote();
   return *this;
 }
 
 JsonWriter& JsonWriter::Null() {
   BeforeValue();
-  out_ << "null";
+  buffer_.append("null");
+  Wrote();
   return *this;
 }
 
 void JsonWriter::WriteString(std::string_view text) {
-  out_.put('"');
+  buffer_.push_back('"');
   size_t plain = 0;  // start of the run of bytes written as they are
-  const auto flush = [&](size_t upTo) { out_.write(text.data() + plain, static_cast<std::streamsize>(upTo - plain)); };
+  const auto flush = [&](size_t upTo) { buffer_.append(text.data() + plain, upTo - plain); };
   for (size_t i = 0; i < text.size();) {
+    // Most of a page is printable ASCII, written as it is.
+    uint64_t eight;
+    if (i + 8 <= text.size() && (std::memcpy(&eight, text.data() + i, 8), AllPlain(eight))) {
+      i += 8;
+      continue;
+    }
     const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte >= 0x20 && byte < 0x80 && byte != '"' && byte != '\\') {
+      ++i;
+      continue;
+    }
     const char* escape = nullptr;
     switch (byte) {
       case '"': escape = "\\\""; break;
@@ -144,14 +177,14 @@ void JsonWriter::WriteString(std::string_view text) {
     }
     if (escape) {
       flush(i);
-      out_ << escape;
+      buffer_.append(escape);
       plain = ++i;
       continue;
     }
     if (byte < 0x20) {
       flush(i);
       const char code[] = {'\\', 'u', '0', '0', Hex[byte >> 4], Hex[byte & 15]};
-      out_.write(code, sizeof code);
+      buffer_.append(code, sizeof code);
       plain = ++i;
       continue;
     }
@@ -159,8 +192,8 @@ void JsonWriter::WriteString(std::string_view text) {
     if (length == 0) {
       // Latin-1: the character of the byte's value, in two bytes of UTF-8.
       flush(i);
-      out_.put(static_cast<char>(0xC0 | (byte >> 6)));
-      out_.put(static_cast<char>(0x80 | (byte & 0x3F)));
+      buffer_.push_back(static_cast<char>(0xC0 | (byte >> 6)));
+      buffer_.push_back(static_cast<char>(0x80 | (byte & 0x3F)));
       plain = ++i;
       continue;
     }
@@ -168,14 +201,14 @@ void JsonWriter::WriteString(std::string_view text) {
     if (length == 3 && byte == 0xE2 && static_cast<unsigned char>(text[i + 1]) == 0x80 &&
         (static_cast<unsigned char>(text[i + 2]) & 0xFE) == 0xA8) {
       flush(i);
-      out_ << (text[i + 2] == '\xA8' ? "\\u2028" : "\\u2029");
+      buffer_.append(text[i + 2] == '\xA8' ? "\\u2028" : "\\u2029");
       plain = i += 3;
       continue;
     }
     i += length;
   }
   flush(text.size());
-  out_.put('"');
+  buffer_.push_back('"');
 }
 
 }  // namespace tolvern

@@ -11,11 +11,15 @@
 // UTF-8 of that character, so the output is always valid JSON in UTF-8.
 // Commas, and with `indent` > 0 line breaks and indentation, are placed by
 // the writer; a misuse (a value where a key is due, an unbalanced End) is a
-// programming error, caught by assert.
+// programming error, caught by assert. What is written waits in a buffer
+// and reaches the stream a large piece at a time, and whole once the document
+// is complete: an ostream's own writes, a character at a time, cost more than
+// the JSON itself.
 #pragma once
 
 #include <cstdint>
 #include <iosfwd>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -24,6 +28,9 @@ namespace tolvern {
 class JsonWriter {
  public:
   explicit JsonWriter(std::ostream& out, int indent = 0) : out_(out), indent_(indent) {}
+  ~JsonWriter() { Flush(); }
+  JsonWriter(const JsonWriter&) = delete;
+  JsonWriter& operator=(const JsonWriter&) = delete;
 
   JsonWriter& BeginObject();
   JsonWriter& EndObject();
@@ -51,8 +58,15 @@ class JsonWriter {
   void End(bool object, char bracket);
   void NewLine(size_t depth);
   void WriteString(std::string_view text);
+  // Passes the buffer on when it is full or the document complete.
+  void Wrote() {
+    if (open_.empty() || buffer_.size() >= BufferSize) Flush();
+  }
+  void Flush();
 
+  static constexpr size_t BufferSize = size_t{1} << 16;
   std::ostream& out_;
+  std::string buffer_;
   int indent_;
   std::vector<Level> open_;
   bool wroteValue_ = false;

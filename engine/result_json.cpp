@@ -37,13 +37,14 @@ void ResultJson::Kept::WriteTo(JsonWriter& json) const {
   json.EndArray();
 }
 
-void ResultJson::WriteLine(std::string_view line) {
-  scratch_.clear();
-  AppendLineAsUtf8(scratch_, line, encoding_);
-  json_.String(scratch_);
-}
+void ResultJson::WriteLine(std::string_view line) { WriteText(line); }
 
 void ResultJson::WriteText(std::string_view text) {
+  // ASCII is the same in either reading: no copy.
+  if (IsAscii(text)) {
+    json_.String(text);
+    return;
+  }
   scratch_.clear();
   AppendLineAsUtf8(scratch_, text, encoding_);
   json_.String(scratch_);

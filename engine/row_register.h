@@ -72,6 +72,37 @@ class RowRegister {
       }
     }
 
+    // The slot of `packedRow`, or the empty one where it would go.
+    size_t Find(uint64_t packedRow) const {
+      size_t at = static_cast<size_t>((packedRow * HashFactor) >> shift_);
+      while (slots_[at].row != packedRow && slots_[at].row != 0) at = (at + 1) & mask_;
+      return at;
+    }
+    // Ring, given the slot Find gave.
+    uint64_t RingAt(size_t at, uint64_t packedRow, uint64_t unit) {
+      Slot& slot = slots_[at];
+      if (slot.row == 0) {
+        table_.InsertApart(at, packedRow, unit);
+        Refresh();
+        return 0;
+      }
+      const uint64_t rung = slot.rung;
+      if (rung & ManyBits) [[unlikely]]
+        return table_.RingMany(slot, unit);
+      slot.rung = rung + unit;
+      return (rung & HalfMask) + (rung >> 32);
+    }
+    // Ring for a row rung at least twice before whose counts stay small, in
+    // the slot Find gave: the common case of a touch that repeats, with no
+    // call. False, and nothing rung, for any other row.
+    bool RingAgain(size_t at, uint64_t packedRow, uint64_t unit) {
+      Slot& slot = slots_[at];
+      const uint64_t rung = slot.rung;
+      if ((slot.row != packedRow) | ((rung & ManyBits) != 0) | ((rung & HalfMask) + (rung >> 32) < 2)) return false;
+      slot.rung = rung + unit;
+      return true;
+    }
+
    private:
     void Refresh() {
       slots_ = table_.slots_;

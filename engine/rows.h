@@ -13,6 +13,9 @@
 #include <string>
 #include <string_view>
 
+#if defined(__wasm_simd128__)
+#include <wasm_simd128.h>
+#endif
 #if defined(__SSSE3__)
 #include <tmmintrin.h>
 #endif
@@ -112,7 +115,12 @@ inline ChangePermutation PermutationOfPlaces(uint32_t placeBits, int stage) {
 // instead of passing it through memory between calls.
 inline TRow Permute(const TRow& row, const ChangePermutation& change) {
   TRow next;
-#if defined(__SSSE3__)
+#if defined(__wasm_simd128__)
+  // The swizzle itself: every index is below 16, so the masking that an
+  // SSSE3 shuffle compiled to WebAssembly adds would only cost.
+  const v128_t bells = wasm_v128_load(row.bell.data());
+  wasm_v128_store(next.bell.data(), wasm_i8x16_swizzle(bells, wasm_v128_load(change.source.data())));
+#elif defined(__SSSE3__)
   const __m128i bells = _mm_load_si128(reinterpret_cast<const __m128i*>(row.bell.data()));
   const __m128i order = _mm_load_si128(reinterpret_cast<const __m128i*>(change.source.data()));
   _mm_store_si128(reinterpret_cast<__m128i*>(next.bell.data()), _mm_shuffle_epi8(bells, order));

@@ -9,7 +9,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <memory>
+#include <ostream>
 #include <sstream>
+#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -32,6 +34,33 @@ namespace {
 
 inline constexpr size_t PageLineLimit = 2'000'000;
 inline constexpr size_t ProgressLineLimit = 100'000;
+
+// UTF-8 bytes of the module's memory as a JavaScript string, decoded at once
+// by the host: embind's own string passing copies them twice and looks at
+// every byte in JavaScript.
+val Utf8Text(std::string_view bytes) {
+  static const val decoder = val::global("TextDecoder").new_();
+  return decoder.call<val>("decode", emscripten::typed_memory_view(bytes.size(), bytes.data()));
+}
+
+// An ostream's bytes appended to a string, for the JSON object.
+class StringBuffer : public std::streambuf {
+ public:
+  explicit StringBuffer(std::string& text) : text_(text) {}
+
+ protected:
+  std::streamsize xsputn(const char* bytes, std::streamsize count) override {
+    text_.append(bytes, static_cast<size_t>(count));
+    return count;
+  }
+  int_type overflow(int_type c) override {
+    if (!traits_type::eq_int_type(c, traits_type::eof())) text_.push_back(traits_type::to_char_type(c));
+    return traits_type::not_eof(c);
+  }
+
+ private:
+  std::string& text_;
+};
 
 // A page of the run: counted, so that past `limit` lines the touch stops in
 // order, and passed on to the JSON object (`kept`) and to JavaScript in
@@ -56,7 +85,7 @@ class Page : public LineSink {
   }
   void Flush() {
     if (!sink_ || batch_.empty()) return;
-    (*sink_)(std::string(name_), batch_);
+    (*sink_)(val(name_), Utf8Text(batch_));
     batch_.clear();
   }
 
@@ -234,7 +263,9 @@ val Prove(const std::string& text, val options) {
       progress("progress", ProgressLineLimit,
                "Proof stopped: the progress lines reached " + std::to_string(ProgressLineLimit), control);
   // Lines that go to JavaScript as they come are not kept in the object too.
-  std::ostringstream out;
+  std::string jsonText;
+  StringBuffer jsonBuffer(jsonText);
+  std::ostream out(&jsonBuffer);
   ResultJson json(out, encoding, ResultJson::Pages{!streamed, !streamed, !streamed});
   RunOutputs kept;
   json.Bind(kept);
@@ -255,12 +286,20 @@ val Prove(const std::string& text, val options) {
       if (answer.isString()) watched.RequestStop(answer.as<std::string>());
       else if (answer.isTrue()) watched.RequestStop("Proof stopped by the user");
     };
-  const RunResult result = Engine(run, outputs).RunProof(lines);
+  // One engine for every proof, as the command line's checks keep one: its
+  // tables are made once. A register grown for a long touch goes back once
+  // the proof ends, so that the next one has the memory.
+  static Engine engine;
+  engine.Options = run;
+  engine.Outputs = outputs;
+  const RunResult result = engine.RunProof(lines);
+  engine.Outputs = {};
+  if (engine.prover().RowTable.CapacityBytes() > (size_t{64} << 20)) engine.prover().RowTable.Clear();
   json.Finish(result);
   for (Page* page : {&proof, &compatible, &progress}) page->Flush();
 
   val answer = val::object();
-  answer.set("json", out.str());
+  answer.set("json", Utf8Text(jsonText));
   if (rows) {
     rows->Finish(result);
     answer.set("rows", RowsObject(*rows));
