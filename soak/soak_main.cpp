@@ -48,6 +48,7 @@
 #include "proof_job.h"
 #include "recovery.h"
 #include "rows_window.h"
+#include "user_input.h"
 
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
 #include <sanitizer/common_interface_defs.h>
@@ -74,29 +75,8 @@ void OnFatalSignal(int signal) {
   std::raise(signal);
 }
 
-// Key presses as a keyboard sends them (QTest knows keys for ASCII only).
-void SendKeys(QWidget* widget, const QString& text) {
-  for (const QChar c : text) {
-    if (c.unicode() < 0x80) {
-      QTest::keyClick(widget, c.toLatin1());
-      continue;
-    }
-    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-      QKeyEvent key(type, Qt::Key_unknown, Qt::NoModifier, QString(c));
-      QCoreApplication::sendEvent(widget, &key);
-    }
-  }
-}
-
-QByteArray ReadBytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool WriteBytes(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
+using testing::ReadBytes;
+using testing::WriteBytes;
 
 struct Options {
   int seconds = 120;
@@ -257,13 +237,15 @@ bool Soak::SetUp() {
   QDir().mkpath(scratch_ + QStringLiteral("/prover"));
   QDir().mkpath(songs_ + QStringLiteral("/blocked.sir"));
   // Files as users have them: both encodings, every line end, a byte order mark.
-  WriteBytes(songs_ + QStringLiteral("/latin1-cr.min"), "6 BELLS\rT = \"caf\xE9\", 2 L\rL = &x16x16x16,+12\r");
-  WriteBytes(songs_ + QStringLiteral("/utf8-bom.min"),
-             "\xEF\xBB\xBF" "6 BELLS\r\nT = \"\xCE\xA9\", L, L\r\nL = &x16x16x16,+12\r\n");
-  WriteBytes(songs_ + QStringLiteral("/lf.six"), texts_.sixteen.toUtf8());
-  WriteBytes(songs_ + QStringLiteral("/endless.min"), texts_.endless.toUtf8());
+  bool written =
+      WriteBytes(songs_ + QStringLiteral("/latin1-cr.min"), "6 BELLS\rT = \"caf\xE9\", 2 L\rL = &x16x16x16,+12\r") &&
+      WriteBytes(songs_ + QStringLiteral("/utf8-bom.min"),
+                 "\xEF\xBB\xBF" "6 BELLS\r\nT = \"\xCE\xA9\", L, L\r\nL = &x16x16x16,+12\r\n") &&
+      WriteBytes(songs_ + QStringLiteral("/lf.six"), texts_.sixteen.toUtf8()) &&
+      WriteBytes(songs_ + QStringLiteral("/endless.min"), texts_.endless.toUtf8());
   for (size_t i = 0; i < texts_.good.size(); ++i)
-    WriteBytes(songs_ + QStringLiteral("/example-%1.sir").arg(i), texts_.good[i].toUtf8());
+    written = written && WriteBytes(songs_ + QStringLiteral("/example-%1.sir").arg(i), texts_.good[i].toUtf8());
+  if (!written) return false;
 
   // The stand-in prover: what it does next is in its mode file.
   const QString prover = scratch_ + QStringLiteral("/prover/standin.sh");
@@ -275,8 +257,7 @@ bool Soak::SetUp() {
       "  endless) exec sleep 100000 ;;\n"
       "esac\n"
       "exec '" TOLVERN_BINARY "' prove --max-bells 16 --proof /dev/null --compatible - --progress /dev/null -\n";
-  if (!WriteBytes(prover, script) || !QFile::setPermissions(prover, QFile::permissions(prover) | QFile::ExeOwner))
-    return false;
+  if (!WriteBytes(prover, script, true)) return false;
   return WriteBytes(scratch_ + QStringLiteral("/TOLVERN.INI"),
                     "[TOLVERN]\nWorking=" + QFile::encodeName(songs_) +
                         "\nMaxNumberBells=16\n[microSIRIL]\nRUNmicroSIRIL=Y\nExecutable=" +
@@ -526,7 +507,8 @@ Soak::Compared Soak::CompareWithDirectProof(const QString& what, bool mayNotEnd)
 void Soak::FinalCheck() {
   dialogs_.closing = true;
   lastAction_ = QStringLiteral("final check");
-  WriteBytes(scratch_ + QStringLiteral("/prover/mode"), "good");
+  if (!WriteBytes(scratch_ + QStringLiteral("/prover/mode"), "good"))
+    Breach(QStringLiteral("the stand-in prover's mode could not be written"));
   if (Item("ProveAsYouType1")->isChecked()) Item("ProveAsYouType1")->trigger();
   window_->StopClick();
   if (!WaitWithEvents([&] { return !window_->ProofRunning(); }, 30000))
@@ -609,7 +591,7 @@ int Soak::TypeKeys() {
   const int line = Pick(std::max(1, input->Lines()));
   input->setCursorPosition(line, Pick(std::max(1, static_cast<int>(input->text(line).size()))));
   const QString snippet = texts_.snippets[static_cast<size_t>(Pick(static_cast<int>(texts_.snippets.size())))];
-  SendKeys(input, snippet);
+  testing::TypeKeys(input, snippet);
   if (Pick(4) == 0) QTest::keyClick(input, Qt::Key_Return);
   return Pick(150);
 }
@@ -716,7 +698,8 @@ int Soak::SaveAs() {
 
 int Soak::ProverMode() {
   static const char* const modes[] = {"good", "slow", "fail", "endless"};
-  WriteBytes(scratch_ + QStringLiteral("/prover/mode"), modes[Pick(4)]);
+  if (!WriteBytes(scratch_ + QStringLiteral("/prover/mode"), modes[Pick(4)]))
+    Breach(QStringLiteral("the stand-in prover's mode could not be written"));
   return Pick(100);
 }
 

@@ -22,13 +22,7 @@ using testing::PageLines;
 using testing::ProveAndWait;
 using testing::WaitFor;
 
-void WriteBytes(const QString& path, const QByteArray& bytes, bool executable = false) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-  file.close();
-  if (executable) file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
-}
+using testing::WriteBytes;
 
 // As a file of these lines shows in the editor: no line end after the last.
 const char* TouchText = "6 BELLS\nT = 2 L, \"@ end\"\nL = \"[PB]\", &x16x16x16,+12";
@@ -38,10 +32,10 @@ class CrossCheckWindow : public testing::WindowFixture {
  protected:
   void UseProver(const QByteArray& script, bool debug = false) {
     ASSERT_TRUE(QDir(folder.path()).mkpath("prover"));
-    WriteBytes(folder.filePath("prover/prove.sh"), "#!/bin/sh\n" + script, true);
-    WriteBytes(folder.filePath("TOLVERN.INI"), QByteArray("[TOLVERN]\nWorking=.\n[microSIRIL]\nRUNmicroSIRIL=Yes\n") +
+    ASSERT_TRUE(WriteBytes(folder.filePath("prover/prove.sh"), "#!/bin/sh\n" + script, true));
+    ASSERT_TRUE(WriteBytes(folder.filePath("TOLVERN.INI"), QByteArray("[TOLVERN]\nWorking=.\n[microSIRIL]\nRUNmicroSIRIL=Yes\n") +
                                                    "DEBUG=" + (debug ? "Yes" : "No") + "\nExecutable=" +
-                                                   folder.filePath("prover/prove.sh").toUtf8() + "\n");
+                                                   folder.filePath("prover/prove.sh").toUtf8() + "\n"));
     Show();
     window.New1Click();
     window.input()->setText(QString::fromLatin1(TouchText));
@@ -208,9 +202,9 @@ TEST_F(OtherCommands, TheLibraryViewerGetsTheChosenFileWhole) {
   const QString library = folder.filePath("method library");
   ASSERT_TRUE(QDir().mkpath(library));
   const QString viewer = folder.filePath("my viewer.sh");
-  WriteBytes(viewer, "#!/bin/sh\nprintf '%s|' \"$@\" > \"$(dirname \"$0\")/viewed\"\n", true);
-  WriteBytes(folder.filePath("TOLVERN.INI"), "[TOLVERN]\nWorking=.\n[microSIRIL]\nMethodLib=" + library.toUtf8() +
-                                                 "\nOpenLibraryWith=\"" + viewer.toUtf8() + "\"\n");
+  ASSERT_TRUE(WriteBytes(viewer, "#!/bin/sh\nprintf '%s|' \"$@\" > \"$(dirname \"$0\")/viewed\"\n", true));
+  ASSERT_TRUE(WriteBytes(folder.filePath("TOLVERN.INI"), "[TOLVERN]\nWorking=.\n[microSIRIL]\nMethodLib=" + library.toUtf8() +
+                                                 "\nOpenLibraryWith=\"" + viewer.toUtf8() + "\"\n"));
   Show();
   ASSERT_TRUE(window.findChild<QAction*>("SearchSIRILLibraries1")->isVisible());
   const QString chosen = library + "/surprise major.txt";

@@ -1,5 +1,6 @@
 #include "document_text.h"
 #include "stage_filters.h"
+#include "user_input.h"
 
 #include <gtest/gtest.h>
 
@@ -25,10 +26,7 @@ QByteArray FileBytes(const QString& path) {
   return file.readAll();
 }
 
-bool WriteBytes(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+using testing::WriteBytes;
 
 struct RoundTrip {
   QByteArray bytes;

@@ -16,16 +16,8 @@ using testing::PageLines;
 using testing::ProveAndWait;
 using Answer = Dialogs::Answer;
 
-QByteArray ReadBytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-}
+using testing::ReadBytes;
+using testing::WriteBytes;
 
 class DocumentCommands : public testing::WindowFixture {
  protected:
@@ -43,7 +35,7 @@ const QByteArray Latin1Touch = "4 BELLS\r\nT = \"caf\xE9\", L\r\nL = &x14x14,+12
 TEST_F(DocumentCommands, OpenTypeAndSaveKeepTheFilesBytes) {
   Show();
   const QString path = Path("touch.min");
-  WriteBytes(path, Latin1Touch);
+  ASSERT_TRUE(WriteBytes(path, Latin1Touch));
   dialogs.fileChoices.push_back(FileChoice{path, 2});
   window.OpenCompositionFile(2);
 
@@ -135,7 +127,7 @@ TEST_F(DocumentCommands, TheOpenButtonRemembersTheStageAndSaveAsLeavesAll) {
   EXPECT_EQ(dialogs.fileDialogs.back().filterIndex, 14);
 
   const QString path = Path("peal.maj");
-  WriteBytes(path, "8 BELLS\n");
+  ASSERT_TRUE(WriteBytes(path, "8 BELLS\n"));
   dialogs.fileChoices.push_back(FileChoice{path, 4});
   window.OpenCompositionFile(4);
   window.SpeedButtonOpenClick();
@@ -166,7 +158,7 @@ TEST_F(DocumentCommands, OpeningTakesTheLineNumbersOffBeforeTheQuestion) {
 TEST_F(DocumentCommands, AFailedSaveLeavesFileFlagAndCaption) {
   Show();
   const QString path = Path("old.sir");
-  WriteBytes(path, "old text\r\n");
+  ASSERT_TRUE(WriteBytes(path, "old text\r\n"));
   dialogs.fileChoices.push_back(FileChoice{path, 13});
   window.OpenCompositionFile(13);
   Type("new ");
@@ -185,7 +177,7 @@ TEST_F(DocumentCommands, AFailedSaveLeavesFileFlagAndCaption) {
 
 TEST_F(DocumentCommands, AFileNamedAtStartIsOpenedWithItsStage) {
   const QString path = Path("start.roy");
-  WriteBytes(path, "10 BELLS\n");
+  ASSERT_TRUE(WriteBytes(path, "10 BELLS\n"));
   window.OpenAtStart(path);
   Show();
   EXPECT_EQ(window.windowTitle(), "TOLVERN - " + path);
@@ -203,9 +195,9 @@ TEST_F(DocumentCommands, AFileThatCannotBeReadAtStartLeavesAnEmptyWindow) {
 }
 
 TEST_F(DocumentCommands, TheSettingsFileIsReadWhenTheWindowFirstShows) {
-  WriteBytes(Path("tolvern.ini"),
+  ASSERT_TRUE(WriteBytes(Path("tolvern.ini"),
              "[TOLVERN]\nWorking=.\nMaxNumberBells=16\nDebug=Yes\n[microSIRIL]\nRUNmicroSIRIL=Y\n"
-             "Executable=" + Path("nowhere/PROVE.COM").toUtf8() + "\n");
+             "Executable=" + Path("nowhere/PROVE.COM").toUtf8() + "\n"));
   Show();
   ASSERT_EQ(dialogs.boxes.size(), 1u);
   EXPECT_EQ(LastBox().kind, "Error");

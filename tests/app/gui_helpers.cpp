@@ -61,18 +61,6 @@ void TypeText(MainWindow& window, const QString& text) {
   window.input()->setText(text);
 }
 
-void TypeKeys(QWidget* widget, const QString& text) {
-  for (const QChar c : text) {
-    if (c.unicode() < 0x80) {
-      QTest::keyClick(widget, c.toLatin1());
-      continue;
-    }
-    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-      QKeyEvent key(type, Qt::Key_unknown, Qt::NoModifier, QString(c));
-      QCoreApplication::sendEvent(widget, &key);
-    }
-  }
-}
 
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
   QElapsedTimer timer;

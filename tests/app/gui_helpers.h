@@ -16,6 +16,7 @@
 
 #include "dialogs.h"
 #include "main_window.h"
+#include "user_input.h"
 
 namespace tolvern::app::testing {
 
@@ -46,9 +47,6 @@ class ScriptedDialogs : public Dialogs {
 
 // The window's start state and a document with `text` in it, as after New and typing.
 void TypeText(MainWindow& window, const QString& text);
-// Key presses for each character of `text`, as a keyboard sends them (QTest
-// knows keys for ASCII only; beyond it a key event carries the character).
-void TypeKeys(QWidget* widget, const QString& text);
 // Runs Prove and waits (processing events) until its result is shown.
 bool ProveAndWait(MainWindow& window, int timeoutMs = 20000);
 // Waits for a condition while processing events.

@@ -41,16 +41,8 @@ using Answer = Dialogs::Answer;
 using testing::ScriptedDialogs;
 using testing::WaitFor;
 
-QByteArray ReadBytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-}
+using testing::ReadBytes;
+using testing::WriteBytes;
 
 // Started as the cross-check starts its prover: QProcess would spoil what
 // ThreadSanitizer knows of this thread (see cross_check.cpp).
@@ -141,7 +133,7 @@ TEST(RecoveryCopy, KeepsTheBytesSaveWouldWrite) {
 
 TEST_F(Recovery, TypingLeavesACopyThatEveryCleanEndRemoves) {
   const QString path = Path("touch.min");
-  WriteBytes(path, Latin1CrTouch);
+  ASSERT_TRUE(WriteBytes(path, Latin1CrTouch));
   Window first({Answer::No, Answer::No, Answer::No});
   first.window.OpenAtStart(path);
   first.Show();
@@ -204,7 +196,7 @@ TEST_F(Recovery, ALeftCopyIsOfferedUntilTakenOrRemoved) {
   const QString path = Path("peal.maj");
   const RecoveryCopy copy{path, QDateTime::currentDateTimeUtc(),
                           DocumentText{QStringLiteral("8 BELLS"), TextEncoding::Utf8, LineEnd::Lf, true, false}};
-  WriteBytes(QDir(RecoveryFolder()).filePath("1-1.rec"), EncodeRecovery(copy));
+  ASSERT_TRUE(WriteBytes(QDir(RecoveryFolder()).filePath("1-1.rec"), EncodeRecovery(copy)));
   const QString question =
       "Recover the unsaved composition " + path + ", last changed " + RecoveryTime(copy.changed) + "?";
 
@@ -240,7 +232,9 @@ TEST_F(Recovery, AKilledWindowsTextComesBackByteForByte) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const QString path = c.file.isEmpty() ? QString() : Path("killed.min");
-    if (!path.isEmpty()) WriteBytes(path, c.file);
+    if (!path.isEmpty()) {
+      ASSERT_TRUE(WriteBytes(path, c.file));
+    }
     const pid_t child = StartChild({QCoreApplication::applicationFilePath(), QStringLiteral("--recovery-child"),
                                     path.isEmpty() ? QStringLiteral("-") : path, c.typed});
     ASSERT_GT(child, 0);
