@@ -103,7 +103,7 @@ void DiagnosticMarks::Show(const std::vector<Diagnostic>& diagnostics, TextEncod
   }
   for (const auto& [line, marks] : lines) {
     const int handle = editor_->markerAdd(line, marks.error ? ErrorMarker : WarningMarker);
-    marks_.push_back({handle, marks.messages.join(QStringLiteral("\n"))});
+    marks_.push_back({handle, line, marks.messages.join(QStringLiteral("\n"))});
     for (const QString& quoted : marks.quoted) Underline(line, quoted, static_cast<int>(marks_.size()));
   }
   UpdateMargin();
@@ -153,18 +153,41 @@ void DiagnosticMarks::TextModified(int position, int modificationType) {
   UpdateMargin();
 }
 
+namespace {
+
+constexpr long MarkerMask = (1 << DiagnosticMarks::ErrorMarker) | (1 << DiagnosticMarks::WarningMarker);
+
+// The first line from `line` on that carries a mark, or -1.
+long NextMarkedLine(EditorPage* editor, long line) {
+  return editor->SendScintilla(QsciScintillaBase::SCI_MARKERNEXT, static_cast<unsigned long>(line), MarkerMask);
+}
+
+}  // namespace
+
 int DiagnosticMarks::MarkedLines() const {
+  // Scintilla finds a mark's line by looking through every line, so the
+  // lines are counted, not the marks looked up (that took seconds a key
+  // stroke on a page with thousands of marks).
   int marked = 0;
-  for (const Mark& mark : marks_)
-    if (editor_->SendScintilla(QsciScintillaBase::SCI_MARKERLINEFROMHANDLE, mark.handle) >= 0) ++marked;
+  for (long line = NextMarkedLine(editor_, 0); line >= 0; line = NextMarkedLine(editor_, line + 1)) ++marked;
   return marked;
 }
 
-void DiagnosticMarks::UpdateMargin() { editor_->setMarginWidth(MarginSymbols, MarkedLines() > 0 ? MarginWidth : 0); }
+void DiagnosticMarks::UpdateMargin() {
+  const bool any = !marks_.empty() && NextMarkedLine(editor_, 0) >= 0;
+  editor_->setMarginWidth(MarginSymbols, any ? MarginWidth : 0);
+}
 
 QString DiagnosticMarks::MessagesOfLine(int line) const {
+  if (NextMarkedLine(editor_, line) != line) return {};
+  // Most often the mark is still where it was put; else every mark is asked.
+  const auto at = [&](const Mark& mark) {
+    return editor_->SendScintilla(QsciScintillaBase::SCI_MARKERLINEFROMHANDLE, mark.handle) == line;
+  };
   for (const Mark& mark : marks_)
-    if (editor_->SendScintilla(QsciScintillaBase::SCI_MARKERLINEFROMHANDLE, mark.handle) == line) return mark.messages;
+    if (mark.line == line && at(mark)) return mark.messages;
+  for (const Mark& mark : marks_)
+    if (at(mark)) return mark.messages;
   return {};
 }
 

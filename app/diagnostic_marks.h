@@ -33,6 +33,8 @@ class DiagnosticMarks : public QObject {
   // are not the user's and take no marks away.
   void SetFollowingEdits(bool following) { followingEdits_ = following; }
 
+  // Lines that still carry a mark. Each question costs a pass over the
+  // page's lines, never one a mark: a proof can mark thousands of lines.
   int MarkedLines() const;
   // The messages marked at a line (0-based), or under the squiggle at a
   // document position; empty when there are none.
@@ -45,6 +47,7 @@ class DiagnosticMarks : public QObject {
  private:
   struct Mark {
     int handle;  // the margin symbol, which moves with its line
+    int line;    // where it was put
     QString messages;
   };
 
