@@ -12,8 +12,12 @@ cd "$TOLVERN_ROOT"
 
 soak="${1:-20}"
 ensure_build_tools
-cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLVERN_SANITIZE=thread -DTOLVERN_BENCH=OFF >/dev/null
-cmake --build build-tsan -j "$(nproc)" --target engine_tests cli_tests app_tests tolvern_soak >&2
+echo "Building build-tsan/" >&2
+tsan_build() {
+  cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLVERN_SANITIZE=thread -DTOLVERN_BENCH=OFF &&
+    cmake --build build-tsan -j "$(nproc)" --target engine_tests cli_tests app_tests tolvern_soak
+}
+logged "$TOLVERN_ROOT/build-tsan/build.log" tsan_build
 
 # Reports from any process (children too: the command line, tolvern-draw, the
 # window a recovery test kills) fail the run; the suppressions are for Qt's
