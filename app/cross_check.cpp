@@ -4,20 +4,10 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cerrno>
-#include <chrono>
 #include <optional>
-#include <thread>
 
 #include "engine.h"
-
-#include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-extern char** environ;
+#include "platform.h"
 
 namespace tolvern::app {
 
@@ -38,58 +28,6 @@ bool WriteWholeFile(const QString& path, const QByteArray& bytes) {
   const bool written = file.write(bytes) == bytes.size();
   file.close();
   return written && file.error() == QFileDevice::NoError;
-}
-
-// Started with posix_spawn, not QProcess: this runs on a worker thread, and
-// QProcess (Qt 6.4) starts a child with clone() sharing the parent's memory,
-// which ThreadSanitizer takes for a fork and which spoils what it knows of the
-// starting thread, so that every later hand-over from it reads as a race.
-// The prover gets a process group of its own, so that stopping it also ends
-// whatever it started (a wrapper script, an emulator running PROVE.COM).
-std::optional<pid_t> StartProver(const QString& program, const QString& folder, const QString& input,
-                                 const QString& output) {
-  const QByteArray path = QFile::encodeName(QFileInfo(program).absoluteFilePath());
-  const QByteArray folderPath = QFile::encodeName(folder);
-  const QByteArray inputPath = QFile::encodeName(input);
-  const QByteArray outputPath = QFile::encodeName(output);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  // Opened before the change of folder, as paths of the start folder.
-  posix_spawn_file_actions_addopen(&actions, 0, inputPath.constData(), O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 1, outputPath.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addchdir_np(&actions, folderPath.constData());
-  posix_spawnattr_t attributes;
-  posix_spawnattr_init(&attributes);
-  sigset_t none;
-  sigemptyset(&none);
-  posix_spawnattr_setsigmask(&attributes, &none);
-  posix_spawnattr_setpgroup(&attributes, 0);
-  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK);
-  char* const arguments[] = {const_cast<char*>(path.constData()), nullptr};
-  pid_t pid = -1;
-  const int failed = ::posix_spawn(&pid, path.constData(), &actions, &attributes, arguments, environ);
-  posix_spawnattr_destroy(&attributes);
-  posix_spawn_file_actions_destroy(&actions);
-  if (failed != 0) return std::nullopt;
-  return pid;
-}
-
-// True when it ended by itself; false when stopped (it and its group killed).
-bool WaitForProver(pid_t pid, const std::function<bool()>& stopRequested) {
-  for (;;) {
-    int status = 0;
-    const pid_t ended = ::waitpid(pid, &status, WNOHANG);
-    if (ended == pid || (ended < 0 && errno != EINTR)) return true;
-    if (stopRequested && stopRequested()) {
-      ::kill(-pid, SIGKILL);
-      ::kill(pid, SIGKILL);
-      while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-      }
-      return false;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
 }
 
 }  // namespace
@@ -142,14 +80,14 @@ CrossCheckOutcome RunCrossCheck(const CrossCheckSetup& setup, const QByteArray& 
   step(QStringLiteral("Spawn the prove engine with command line=") + ProverCommandLine(setup.proverExecutable));
   // Always a path, never a bare name: nothing is looked up in PATH, and no
   // shell sees the "$" of the work file names.
-  const std::optional<pid_t> prover =
-      StartProver(OnDisk(setup.startFolder, setup.proverExecutable), folderOnDisk, inputOnDisk, outputOnDisk);
+  const std::optional<qint64> prover =
+      StartInFolder(OnDisk(setup.startFolder, setup.proverExecutable), folderOnDisk, inputOnDisk, outputOnDisk);
   if (!prover) {
     return finish(CrossCheckOutcome::Status::CannotStart, setup.proverExecutable);
   }
   step(QStringLiteral(".. process spawned"));
   step(QStringLiteral("Get exit process code and wait until STILL_ACTIVE goes false"));
-  if (!WaitForProver(*prover, stopRequested)) {
+  if (!WaitOrKill(*prover, stopRequested)) {
     outcome.memoLines << QLatin1String(kProverStoppedLine);
     return finish(CrossCheckOutcome::Status::Stopped);
   }
