@@ -76,6 +76,7 @@ void OnFatalSignal(int signal) {
 }
 
 using testing::ReadBytes;
+using testing::WaitFor;
 using testing::WriteBytes;
 
 struct Options {
@@ -442,16 +443,6 @@ void Soak::CheckCopyAfterPause() {
     Breach(QStringLiteral("the recovery copy is not the text after a pause"));
 }
 
-bool WaitWithEvents(const std::function<bool()>& condition, int ms) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!condition()) {
-    if (timer.elapsed() > ms) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-  }
-  return true;
-}
-
 // The pages the window shows for a display text.
 QByteArray Shown(const DisplayText& text) {
   EditorPage page(QStringLiteral("check"));
@@ -470,7 +461,7 @@ Soak::Compared Soak::CompareWithDirectProof(const QString& what, bool mayNotEnd)
     direct = RunProofJob(request, control, {});
     ended = true;
   });
-  const bool inTime = WaitWithEvents([&] { return ended.load(); }, 20000);
+  const bool inTime = WaitFor([&] { return ended.load(); }, 20000);
   if (!inTime) control.Stop();
   prover.join();
   if (!inTime) {
@@ -480,7 +471,7 @@ Soak::Compared Soak::CompareWithDirectProof(const QString& what, bool mayNotEnd)
   }
   QSignalSpy shown(window_.get(), &MainWindow::ProofShown);
   window_->Prove1Click();
-  if (!WaitWithEvents([&] { return shown.count() > 0; }, 120000)) {
+  if (!WaitFor([&] { return shown.count() > 0; }, 120000)) {
     Breach(QStringLiteral("Prove of %1 did not end").arg(what));
     return Compared::Breached;
   }
@@ -513,7 +504,7 @@ void Soak::FinalCheck() {
     Breach(QStringLiteral("the stand-in prover's mode could not be written"));
   if (Item("ProveAsYouType1")->isChecked()) Item("ProveAsYouType1")->trigger();
   window_->StopClick();
-  if (!WaitWithEvents([&] { return !window_->ProofRunning(); }, 30000))
+  if (!WaitFor([&] { return !window_->ProofRunning(); }, 30000))
     return Breach(QStringLiteral("Stop did not end the proof"));
   if (window_->pages()->isHidden()) window_->New1Click();
   if (window_->LineNumbersShown()) window_->ToggleLineNumbers(Qt::RightButton, Qt::NoModifier, false);

@@ -62,15 +62,6 @@ void TypeText(MainWindow& window, const QString& text) {
 }
 
 
-bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!condition()) {
-    if (timer.elapsed() > timeoutMs) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-  }
-  return true;
-}
 
 bool ProveAndWait(MainWindow& window, int timeoutMs) {
   QSignalSpy shown(&window, &MainWindow::ProofShown);

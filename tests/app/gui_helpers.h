@@ -50,7 +50,6 @@ void TypeText(MainWindow& window, const QString& text);
 // Runs Prove and waits (processing events) until its result is shown.
 bool ProveAndWait(MainWindow& window, int timeoutMs = 20000);
 // Waits for a condition while processing events.
-bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 20000);
 
 QStringList PageLines(const MainWindow& window, MainWindow::Page page);
 

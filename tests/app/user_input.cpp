@@ -1,6 +1,7 @@
 #include "user_input.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
 #include <QTest>
@@ -18,6 +19,16 @@ void TypeKeys(QWidget* widget, const QString& text) {
       QCoreApplication::sendEvent(widget, &key);
     }
   }
+}
+
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!condition()) {
+    if (timer.elapsed() > timeoutMs) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  }
+  return true;
 }
 
 QByteArray ReadBytes(const QString& path) {

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 namespace tolvern::app::testing {
@@ -12,6 +14,9 @@ namespace tolvern::app::testing {
 // Key presses for each character of `text`, as a keyboard sends them (QTest
 // knows keys for ASCII only; beyond it a key event carries the character).
 void TypeKeys(QWidget* widget, const QString& text);
+
+// Processes events until `condition` holds; false after `timeoutMs` without.
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 20000);
 
 // A file's bytes; empty when it cannot be read.
 QByteArray ReadBytes(const QString& path);
