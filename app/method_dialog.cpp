@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "notation.h"
 #include "rows_model.h"
 #include "rows_view.h"
 #include "stages.h"
@@ -105,10 +106,12 @@ MethodDialog::MethodDialog(const methods::MethodLibrary& library, int stage, QWi
   stage_->setObjectName(QStringLiteral("MethodStage"));
   stage_->setAccessibleName(QStringLiteral("Stage"));
   stage_->addItem(QStringLiteral("Any stage"), 0);
-  for (const Stage& each : Stages)
+  for (const Stage& each : Stages) {
+    if (each.bells < methods::MinStage) continue;  // no method of it can be proved
     stage_->addItem(QStringLiteral("%1 (%2)").arg(QString::fromLatin1(each.name.data(), static_cast<int>(each.name.size())))
                         .arg(each.bells),
                     each.bells);
+  }
   stage_->setCurrentIndex(std::max(0, stage_->findData(stage)));
   auto* stageLabel = new QLabel(QStringLiteral("S&tage:"), this);
   stageLabel->setBuddy(stage_);

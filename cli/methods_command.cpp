@@ -7,6 +7,7 @@
 #include "composition_file.h"
 #include "json_writer.h"
 #include "method_library.h"
+#include "notation.h"
 #include "settings_file.h"
 #include "stages.h"
 
@@ -77,7 +78,8 @@ int RunMethods(const std::vector<std::string>& args, std::ostream& out, std::ost
       const auto number = ParseNumber(value);
       const Stage* named = StageNamed(value);
       stage = number ? static_cast<int>(std::clamp<long long>(*number, -1, 99)) : named ? named->bells : 0;
-      if (stage < 3 || stage > 16) return Usage(err, "--stage needs a number of bells, 3 to 16, or a stage name, not '" + value + "'");
+      if (stage < methods::MinStage || stage > methods::MaxStage)
+        return Usage(err, "--stage needs a number of bells, 4 to 16, or a stage name, not '" + value + "'");
     } else if (arg == "--siril") {
       siril = true;
     } else if (arg == "--json") {

@@ -67,7 +67,7 @@ class Reader {
       if (!Take(":")) return false;
       JsonValue member;
       if (!Value(member, depth + 1)) return false;
-      value.members.emplace_back(std::move(key), std::move(member));
+      value.members.push_back({std::move(key), std::move(member)});
       Space();
       if (Take("}")) return true;
       if (!Take(",")) return false;

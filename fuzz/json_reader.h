@@ -14,6 +14,8 @@
 
 namespace tolvern::fuzz {
 
+struct JsonMember;
+
 struct JsonValue {
   enum class Kind { Null, Bool, Number, String, Array, Object };
   Kind kind = Kind::Null;
@@ -22,10 +24,17 @@ struct JsonValue {
   int64_t integer = 0;
   std::string text;  // a string's UTF-8; a number's digits
   std::vector<JsonValue> items;
-  std::vector<std::pair<std::string, JsonValue>> members;  // in order
+  std::vector<JsonMember> members;  // in order
 
   // The member named `key`, or nothing.
   const JsonValue* Member(std::string_view key) const;
+};
+
+// A pair would need JsonValue complete where it is declared, which clang's
+// checks of libstdc++ insist on.
+struct JsonMember {
+  std::string first;
+  JsonValue second;
 };
 
 std::optional<JsonValue> ReadJson(std::string_view text);

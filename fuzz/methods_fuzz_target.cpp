@@ -39,9 +39,11 @@ class PrintedRow : public tolvern::LineSink {
   std::string row;
 };
 
-// The prover rings the body once from rounds and prints the row it reaches.
+// The prover rings the body once from rounds and prints the row it reaches;
+// a lead that repeats a row is rung on through it (CONFLICT empty).
 std::string LeadHeadAsProved(const std::string& body, int stage) {
-  const std::vector<std::string> lines = {std::to_string(stage) + " BELLS", "Touch = M, \"LH @\"", "M = " + body};
+  const std::vector<std::string> lines = {std::to_string(stage) + " BELLS", "Touch = M, \"LH @\"", "M = " + body,
+                                          "CONFLICT ="};
   PrintedRow proof;
   tolvern::RunOptions options;
   options.MaxNumberBells = MaxStage;
@@ -53,6 +55,23 @@ std::string LeadHeadAsProved(const std::string& body, int stage) {
   tolvern::Engine engine(options, outputs);
   engine.RunProof(lines);
   return proof.row;
+}
+
+// Whether the changes come round before their last.
+bool RoundsWithin(const Changes& changes, int stage) {
+  const std::string rounds = Rounds(stage);
+  Changes one(1);
+  std::string row = rounds;
+  for (size_t n = 0; n + 1 < changes.size(); ++n) {
+    // The row after one more change: the rows are those of RowAfter, one at a time.
+    one[0] = changes[n];
+    const std::string moved = RowAfter(one, stage);
+    std::string next(row.size(), ' ');
+    for (size_t p = 0; p < row.size(); ++p) next[p] = row[static_cast<size_t>(rounds.find(moved[p]))];
+    row = next;
+    if (row == rounds) return true;
+  }
+  return false;
 }
 
 void CheckNotation(const Notation& notation, int stage, const char* from) {
@@ -83,8 +102,10 @@ void CheckLibrary(const MethodLibrary& library, size_t added, const std::string&
     if (static_cast<int>(notation.changes.size()) != method.leadLength) Fail("lead length", method.title);
     if (RowAfter(notation.changes, method.stage) != method.leadHead) Fail("lead head", method.title);
     if (method.name.empty() || (method.name[0] >= '0' && method.name[0] <= '9')) Fail("name", method.name);
-    // The prover is the judge a composer meets; a few methods an input keep it quick.
-    if (proved++ < 4 && LeadHeadAsProved(method.siril, method.stage) != method.leadHead)
+    // The prover is the judge a composer meets; a few methods an input keep it
+    // quick. A lead that comes round before its end would stop the touch there.
+    if (proved < 4 && !RoundsWithin(notation.changes, method.stage) && ++proved &&
+        LeadHeadAsProved(method.siril, method.stage) != method.leadHead)
       Fail("the prover rings another lead head", method.siril);
     bool found = false;
     for (const Method* match : library.Search(method.title, method.stage)) found = found || match == &method;

@@ -224,9 +224,9 @@ class Reader {
     method.title = std::string(Trimmed(method_.title));
     const std::string_view label = method.title.empty() ? std::string_view("a method with no title") : method.title;
     const int stage = NumberOf(pick(method_.stage, set_.stage));
-    if (stage < 3 || stage > MaxStage)
+    if (stage < MinStage || stage > MaxStage)
       return Skip(std::string(label) + ": stage " + std::string(pick(method_.stage, set_.stage)) +
-                  " (SIRIL rings 3 to 16 bells)");
+                  " (SIRIL rings " + std::to_string(MinStage) + " to " + std::to_string(MaxStage) + " bells)");
     if (method.title.empty()) return Skip(std::string(label));
     method.stage = stage;
     method.notation = std::string(Trimmed(method_.notation));

@@ -67,8 +67,8 @@ void AppendChanges(std::string& out, const uint32_t* first, const uint32_t* last
 }
 
 bool ValidStage(int stage, std::string& error) {
-  if (stage >= 3 && stage <= MaxStage) return true;
-  error = "stage " + std::to_string(stage) + " is outside 3 to " + std::to_string(MaxStage);
+  if (stage >= MinStage && stage <= MaxStage) return true;
+  error = "stage " + std::to_string(stage) + " is outside " + std::to_string(MinStage) + " to " + std::to_string(MaxStage);
   return false;
 }
 

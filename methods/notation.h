@@ -14,7 +14,9 @@
 
 namespace tolvern::methods {
 
-// The largest stage a SIRIL text can ring.
+// The stages a SIRIL text can ring (its `n BELLS` line): a method of any
+// other stage could be found but never proved.
+inline constexpr int MinStage = 4;
 inline constexpr int MaxStage = 16;
 
 using Changes = std::vector<uint32_t>;

@@ -120,8 +120,12 @@ LibraryReadResult ReadSirilLibrary(std::string_view bytes, int stage, const std:
       rest = lines[++at];
     }
     if (body.find('"') != std::string::npos) continue;  // prints or marks: not a method alone
-    if (stage < 3 || stage > MaxStage) {
-      if (result.skipped++ == 0) result.firstSkipped = source + ": " + name + ": no stage (no BELLS line)";
+    if (stage < MinStage || stage > MaxStage) {
+      if (result.skipped++ == 0)
+        result.firstSkipped = source + ": " + name +
+                              (stage == 0 ? std::string(": no stage (no BELLS line)")
+                                          : ": stage " + std::to_string(stage) + " (SIRIL rings " +
+                                                std::to_string(MinStage) + " to " + std::to_string(MaxStage) + " bells)");
       continue;
     }
     const bool notationOnly = std::all_of(body.begin(), body.end(), [](char c) {

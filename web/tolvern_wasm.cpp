@@ -21,6 +21,7 @@
 #include "json_writer.h"
 #include "library_xml.h"
 #include "method_library.h"
+#include "notation.h"
 #include "result_json.h"
 #include "rows_model.h"
 #include "siril_styles.h"
@@ -224,6 +225,7 @@ std::string SearchMethods(const std::string& query, int stage, int limit) {
 val StageNames() {
   val list = val::array();
   for (const Stage& stage : Stages) {
+    if (stage.bells < methods::MinStage) continue;  // no method of it can be proved
     val entry = val::object();
     entry.set("bells", stage.bells);
     entry.set("name", std::string(stage.name));

@@ -73,7 +73,8 @@ TEST(LibraryNotation, ImpossibleNotationIsRefused) {
       {6, "x61,12", "impossible change '61' on 6 bells"},
       {6, "x16,,12", "an empty section of notation"},
       {6, "x1q,12", "'q' is no bell symbol"},
-      {17, "x1,12", "stage 17 is outside 3 to 16"},
+      {17, "x1,12", "stage 17 is outside 4 to 16"},
+      {3, "3.1,1", "stage 3 is outside 4 to 16"},
   };
   for (const auto& bad : Bad) EXPECT_EQ(FromLibraryNotation(bad.library, bad.stage).error, bad.error) << bad.library;
 }
