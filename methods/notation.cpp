@@ -155,9 +155,11 @@ Notation FromSirilNotation(std::string_view body, int stage) {
   while (start <= body.size()) {
     size_t end = body.find(',', start);
     if (end == std::string_view::npos) end = body.size();
-    std::string_view element = body.substr(start, end - start);
-    while (!element.empty() && IsBlank(element.front())) element.remove_prefix(1);
-    while (!element.empty() && IsBlank(element.back())) element.remove_suffix(1);
+    // Blanks inside an element count for nothing, here as for the prover.
+    std::string compact;
+    for (char c : body.substr(start, end - start))
+      if (!IsBlank(c)) compact += c;
+    const std::string_view element = compact;
     if (element.empty() || (element[0] != '&' && element[0] != '+'))
       return {{}, {}, "not place notation: '" + std::string(element) + "'"};
     if (element.find("..") != std::string_view::npos) return {{}, {}, "consecutive dots"};
@@ -174,8 +176,7 @@ Notation FromSirilNotation(std::string_view body, int stage) {
       result.changes.insert(result.changes.end(), back, run.changes.rend());
     }
     if (!result.siril.empty()) result.siril += ", ";
-    for (char c : element)
-      if (!IsBlank(c)) result.siril += c;
+    result.siril += element;
     start = end + 1;
   }
   return result;
