@@ -154,7 +154,7 @@ function finishStopped(line) {
   running = null;
   pages.proof.appendLines([line]);
   pages.progress.appendLines([line]);
-  for (const page of Object.values(pages)) page.render(true);
+  for (const page of Object.values(pages)) page.scrollToEnd();
   setBusy(false);
   showVerdict('stopped', line);
   runQueued();
@@ -192,7 +192,10 @@ function showResult(result, proved, ms) {
   markDiagnostics(result.diagnostics, proved.text);
   for (const page of Object.values(pages)) {
     page.setStale(proved.text !== view.state.doc.toString());
-    page.render(true);
+    // As in the window: Prove shows each page's end; a proof as you type
+    // leaves every page where the ringer had it.
+    if (proved.asYouType) page.render(true);
+    else page.scrollToEnd();
   }
 }
 

@@ -120,6 +120,13 @@ export class PageView {
     this.content.replaceChildren(fragment);
   }
 
+  // The last lines in sight, as the window shows a page after a proof.
+  scrollToEnd() {
+    this.render(true);
+    this.container.scrollTop = this.container.scrollHeight;
+    this.render(true);
+  }
+
   scrollToLine(index) {
     const { scale, view } = this.geometry();
     const target = (index * LineHeight - view / 3) / scale;
